@@ -2,6 +2,8 @@
 
 #include "mainwindow/Twips.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QMouseEvent>
@@ -21,16 +23,33 @@ namespace {
 constexpr qint64 RepaintIntervalMs = 30;
 
 // Font names the drawing code asks for, and the installed fonts that stand in
-// for them. "symbol" is asked for the radian labels, which are written with the
-// letter pi itself, so its stand-in must be a serif font that has it.
+// for them, best first. "symbol" is asked for the radian labels, which are
+// written with the letter pi itself: its stand-in is a serif font that has pi,
+// preferably one of the narrow Times metrics the labels' fixed offsets suit.
 struct FontSubstitute {
     const char* asked;
-    const char* used;
+    const char* candidates[2];
 };
 constexpr FontSubstitute FontSubstitutes[] = {
-    {"MS Serif", "DejaVu Serif"},
-    {"symbol", "DejaVu Serif"},
+    {"MS Serif", {"DejaVu Serif", nullptr}},
+    {"symbol", {"Nimbus Roman", "DejaVu Serif"}},
 };
+
+QString InstalledFamily(const QString& asked) {
+    for (const FontSubstitute& s : FontSubstitutes) {
+        if (asked.compare(QLatin1String(s.asked), Qt::CaseInsensitive) != 0)
+            continue;
+        for (const char* candidate : s.candidates) {
+            if (!candidate)
+                break;
+            const QString family = QLatin1String(candidate);
+            if (QFontDatabase::hasFamily(family) && QFontMetrics(QFont(family)).inFontUcs4(0x03C0))
+                return family;
+        }
+        return QLatin1String(s.candidates[0]);
+    }
+    return asked;
+}
 
 // Rounds a user coordinate to single precision. False for NaN and for values
 // outside the float range, which must not be converted at all.
@@ -261,12 +280,7 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
 }
 
 QFont DrawingWindow::CurrentFont() const {
-    QString family = fontName_;
-    for (const FontSubstitute& s : FontSubstitutes) {
-        if (fontName_.compare(QLatin1String(s.asked), Qt::CaseInsensitive) == 0)
-            family = QLatin1String(s.used);
-    }
-    QFont font(family);
+    QFont font(InstalledFamily(fontName_));
     // Pixel sizes at 96 dpi, whatever the platform reports.
     font.setPixelSize(std::max(1, PointsToPixels(fontSize_)));
     font.setBold(fontBold_);

@@ -323,7 +323,7 @@ void TestDrawingWindow::substitutesFonts_data() {
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("installed");
     QTest::newRow("MS Serif") << QStringLiteral("MS Serif") << QStringLiteral("DejaVu Serif");
-    QTest::newRow("symbol") << QStringLiteral("symbol") << QStringLiteral("DejaVu Serif");
+    QTest::newRow("symbol") << QStringLiteral("symbol") << QStringLiteral("Nimbus Roman");
 }
 
 void TestDrawingWindow::substitutesFonts() {
