@@ -13,6 +13,7 @@ public:
     ~clsEquation();
     clsEquation(const clsEquation&) = delete;
     clsEquation& operator=(const clsEquation&) = delete;
+    // A moved-from object may only be destroyed or assigned to.
     clsEquation(clsEquation&&) noexcept;
     clsEquation& operator=(clsEquation&&) noexcept;
 
@@ -37,6 +38,7 @@ public:
     bool Undefined() const;
 
 private:
+    friend struct EquationInspector; // read-only view for the engine's tests
     struct State;
     std::unique_ptr<State> state_;
 };
