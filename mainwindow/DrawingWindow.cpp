@@ -214,7 +214,9 @@ void DrawingWindow::PSet(double x, double y, QColor colour) {
     QPointF device;
     if (!Target() || !ToDevice(x, y, device))
         return;
-    const int diameter = std::max(1, static_cast<int>(std::lround(drawWidth_ * Ratio())));
+    // Wider than the window is as wide as it needs to be.
+    const double wanted = std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
+    const int diameter = std::max(1, static_cast<int>(std::lround(wanted)));
     FillDot(device, diameter, colour);
     Drawn();
 }
@@ -233,13 +235,11 @@ void DrawingWindow::FillDot(QPointF device, int diameter, QColor colour) {
     const double cx = x0 + diameter / 2.0, cy = y0 + diameter / 2.0;
     const double r2 = diameter * diameter / 4.0;
     const QRgb rgb = colour.rgb();
-    for (int j = y0; j < y0 + diameter; ++j) {
-        if (j < 0 || j >= image_.height())
-            continue;
+    const int jEnd = std::min(y0 + diameter, image_.height());
+    const int iEnd = std::min(x0 + diameter, image_.width());
+    for (int j = std::max(y0, 0); j < jEnd; ++j) {
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(j));
-        for (int i = x0; i < x0 + diameter; ++i) {
-            if (i < 0 || i >= image_.width())
-                continue;
+        for (int i = std::max(x0, 0); i < iEnd; ++i) {
             const double ddx = i + 0.5 - cx, ddy = j + 0.5 - cy;
             if (diameter > 3 && ddx * ddx + ddy * ddy > r2)
                 continue;
@@ -258,7 +258,7 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
     if (!Target() || !ToDevice(x1, y1, a) || !ToDevice(x2, y2, b))
         return;
     const qreal ratio = Ratio();
-    const double penWidth = drawWidth_ * ratio;
+    const double penWidth = std::min(drawWidth_ * ratio, 2.0 * (image_.width() + image_.height()));
     const double margin = penWidth + 4;
     a = PixelCentre(a);
     b = PixelCentre(b);

@@ -34,6 +34,8 @@ void TestEnlarger::stacking_data() {
                                     << "Ampliar g";
     QTest::newRow("f, g, reduce f") << QList<int>{0, 1, 0} << 8 << "Ampliar f"
                                     << "Reduzir g";
+    QTest::newRow("g then f") << QList<int>{1, 0} << 7 << "Reduzir f"
+                              << "Reduzir g";
     QTest::newRow("g, f, reduce f") << QList<int>{1, 0, 0} << 8 << "Ampliar f"
                                     << "Reduzir g";
     QTest::newRow("all reduced") << QList<int>{0, 1, 0, 1} << 1 << "Ampliar f"
