@@ -1,0 +1,71 @@
+#include "help/FunctionCatalogue.h"
+
+// The trigonometric functions and their inverses, all in radians.
+std::vector<FunctionGroup> TrigonometricFunctions() {
+    const char* const never = "nunca: tem valor para todo o x.";
+    return {
+        {"Funções trigonométricas",
+         "O ângulo x é em radianos: <tt>sen(90)</tt> é o seno de 90 radianos. Para um "
+         "ângulo em graus use <tt>rad</tt>: <tt>sen(rad(30))</tt>.",
+         {
+             {"Seno", "sen(", "sin(", "x", "o seno de x.", never,
+              {Exact("sen(pi/2)", "1"), About("sin(1)", "0.8415"),
+               About("sen(rad(30))", "0.5")},
+              {"sen(x)", -7.5, 7.5, -2.5, 2.5, 2, 1, false}},
+             {"Co-seno", "cos(", nullptr, "x", "o co-seno de x.", never,
+              {Exact("cos(0)", "1"), About("cos(pi/3)", "0.5")},
+              {"cos(x)", -7.5, 7.5, -2.5, 2.5, 2, 1, false}},
+             {"Tangente", "tg(", "tan(", "x", "sen(x) ÷ cos(x).",
+              "nunca, mas perto de π/2 + kπ os valores são enormes e saem do quadro.",
+              {Exact("tg(0)", "0"), About("tan(pi/4)", "1")},
+              {"tg(x)", -7.5, 7.5, -4.5, 4.5, 2, 2, false}},
+             {"Secante", "sec(", nullptr, "x", "1 ÷ cos(x).",
+              "nunca, mas perto de π/2 + kπ os valores são enormes.",
+              {Exact("sec(0)", "1"), About("sec(pi/3)", "2")},
+              {"sec(x)", -7.5, 7.5, -4.5, 4.5, 2, 2, false}},
+             {"Co-secante", "cosec(", nullptr, "x", "1 ÷ sen(x).",
+              "x = 0 é uma divisão por zero (erro); perto de kπ os valores são enormes.",
+              {About("cosec(pi/2)", "1"), Fails("cosec(0)", 11, "Divisão por zero")},
+              {"cosec(x)", -7.5, 7.5, -4.5, 4.5, 2, 2, false}},
+             {"Co-tangente", "cotg(", "cotan(", "x", "1 ÷ tg(x).",
+              "x = 0 é uma divisão por zero (erro); perto de kπ os valores são enormes.",
+              {About("cotg(pi/4)", "1"), Fails("cotan(0)", 11, "Divisão por zero")},
+              {"cotg(x)", -7.5, 7.5, -4.5, 4.5, 2, 2, false}},
+         }},
+        {"Funções trigonométricas inversas",
+         "Dão o ângulo, em radianos, cujo seno, co-seno, tangente… é x.",
+         {
+             {"Arco-tangente", "arctg(", "atn(", "x",
+              "o ângulo entre −π/2 e π/2 cuja tangente é x.", never,
+              {Exact("atn(0)", "0"), About("arctg(1)", "0.7854")},
+              {"arctg(x)", -7.5, 7.5, -2.5, 2.5, 2, 1, false}},
+             {"Arco-seno", "arcsen(", "arcsin(", "x",
+              "o ângulo entre −π/2 e π/2 cujo seno é x.",
+              "|x| &gt; 1 não tem valor; x = 1 ou x = −1 é uma divisão por zero (erro): "
+              "para esse ângulo escreva <tt>pi/2</tt>.",
+              {About("arcsen(0.5)", "0.5236"), NoValue("arcsin(2)"),
+               Fails("arcsen(1)", 11, "Divisão por zero")},
+              {"arcsen(x)", -1.5, 1.5, -2.5, 2.5, 0.5, 1, false}},
+             {"Arco-co-seno", "arccos(", nullptr, "x", "o ângulo entre 0 e π cujo co-seno é x.",
+              "|x| &gt; 1 não tem valor; x = 1 ou x = −1 é uma divisão por zero (erro).",
+              {About("arccos(0)", "1.5708"), About("arccos(0.5)", "1.0472"),
+               Fails("arccos(1)", 11, "Divisão por zero")},
+              {"arccos(x)", -1.5, 1.5, -1.5, 3.5, 0.5, 1, false}},
+             {"Arco-secante", "arcsec(", nullptr, "x",
+              "o ângulo cuja secante é x: entre 0 e π/2 para x ≥ 1, entre π/2 e π para "
+              "x ≤ −1.",
+              "−1 &lt; x &lt; 1: não tem valor.",
+              {Exact("arcsec(1)", "0"), About("arcsec(-1)", "3.1416"), NoValue("arcsec(0.5)")},
+              {"arcsec(x)", -5.5, 5.5, -1.5, 3.5, 1, 1, false}},
+             {"Arco-co-secante", "arccosec(", nullptr, "x",
+              "o ângulo entre −π/2 e π/2 cuja co-secante é x.",
+              "−1 &lt; x &lt; 1 não tem valor; x = 1 ou x = −1 é uma divisão por zero (erro).",
+              {About("arccosec(2)", "0.5236"), Fails("arccosec(1)", 11, "Divisão por zero")},
+              {"arccosec(x)", -5.5, 5.5, -2.5, 2.5, 1, 1, false}},
+             {"Arco-co-tangente", "arccotg(", "arccotan(", "x",
+              "o ângulo entre 0 e π cuja co-tangente é x: π/2 − arctg(x).", never,
+              {About("arccotg(0)", "1.5708"), About("arccotan(1)", "0.7854")},
+              {"arccotg(x)", -7.5, 7.5, -1.5, 3.5, 2, 1, false}},
+         }},
+    };
+}
