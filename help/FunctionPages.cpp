@@ -3,7 +3,7 @@
 namespace {
 
 constexpr int kEntriesPerPage = 2;
-const QSize kGraphSize(172, 132);
+const QSize kGraphSize(196, 156);
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
@@ -28,7 +28,7 @@ QString EntryHtml(const FunctionEntry& entry, const QString& graphName) {
         spelling += QStringLiteral("; em inglês ") + Call(entry.english, entry.arguments);
     else
         spelling += QStringLiteral(" (igual em inglês)");
-    return QStringLiteral("<h2>") + Utf8(entry.name) + QStringLiteral("</h2>") +
+    return HeadingHtml(Utf8(entry.name)) +
            QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
                           "<td valign=\"top\">") +
            QStringLiteral("<p>") + spelling + QStringLiteral("</p>") +
@@ -62,11 +62,11 @@ QString IndexHtml() {
 }
 
 HelpPage IntroductionPage() {
-    QString body = QStringLiteral(
-        "<h1>Funções definidas</h1>"
+    QString body = TitleHtml(QStringLiteral("Funções definidas"));
+    body += QStringLiteral(
         "<p>Uma função chama-se pelo seu nome seguido do argumento entre parênteses: "
-        "<tt>sen(x)</tt>, <tt>log(x^2+1)</tt>. Cada nome tem a forma portuguesa e, quase "
-        "sempre, a inglesa (<tt>sen</tt> ou <tt>sin</tt>, <tt>tg</tt> ou <tt>tan</tt>); "
+        "<tt>sen(x)</tt>, <tt>log(x^2+1)</tt>. Muitas têm dois nomes, o português e o "
+        "inglês, que dão o mesmo (<tt>sen</tt> ou <tt>sin</tt>, <tt>tg</tt> ou <tt>tan</tt>); "
         "maiúsculas e espaços antes do parêntese não contam.</p>"
         "<p>As funções de dois argumentos (<tt>logn</tt>, <tt>min</tt>, <tt>max</tt>, "
         "<tt>mod</tt>, <tt>random</tt>) separam-nos por uma vírgula. Com um só argumento, "
@@ -104,7 +104,7 @@ std::vector<HelpPage> FunctionPages() {
         const int count = static_cast<int>(group.entries.size());
         for (int first = 0; first < count; first += kEntriesPerPage) {
             HelpPage page;
-            QString body = QStringLiteral("<h1>") + Utf8(group.title) + QStringLiteral("</h1>");
+            QString body = TitleHtml(Utf8(group.title));
             if (first == 0 && group.introduction)
                 body += QStringLiteral("<p class=\"small\">") + Utf8(group.introduction) +
                         QStringLiteral("</p>");

@@ -10,6 +10,19 @@
 
 namespace {
 
+QString PageStyleSheet() {
+    static const char* const kStyle =
+        "p { margin-top: 3px; margin-bottom: 3px; }"
+        "li { margin-bottom: 2px; }"
+        "tt, .tt { font-family: 'DejaVu Sans Mono'; font-size: 13px; color: #800000; }"
+        "td, th { font-size: 13px; padding: 2px; }"
+        "th { background-color: #dde4f0; }"
+        ".small { font-size: 12px; }"
+        ".note { font-size: 12px; color: #404040; }"
+        "";
+    return QString::fromUtf8(kStyle);
+}
+
 // 96 dots per inch, as dots per metre.
 constexpr int kDotsPerMetre = 3780;
 constexpr int kMargin = 12;
@@ -20,6 +33,7 @@ void Prepare(QTextDocument& doc, const HelpPage& page, int width, QPaintDevice* 
     font.setPixelSize(13);
     doc.setDefaultFont(font);
     doc.setDocumentMargin(kMargin);
+    doc.setDefaultStyleSheet(PageStyleSheet());
     for (const auto& [name, image] : page.images)
         doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
     doc.setHtml(page.html);
@@ -57,17 +71,18 @@ int PageContentHeight(const HelpPage& page, int width) {
 }
 
 QString PageHtml(const QString& body) {
-    static const char* const kStyle =
-        "<style>"
-        "h1 { font-size: 19px; color: #000080; margin-bottom: 6px; }"
-        "h2 { font-size: 15px; color: #000080; margin-top: 8px; margin-bottom: 3px; }"
-        "p { margin-top: 3px; margin-bottom: 3px; }"
-        "li { margin-bottom: 2px; }"
-        "tt, .tt { font-family: 'DejaVu Sans Mono'; font-size: 13px; color: #800000; }"
-        "td, th { font-size: 13px; padding: 2px; }"
-        "th { background-color: #dde4f0; }"
-        ".small { font-size: 12px; }"
-        ".note { font-size: 12px; color: #404040; }"
-        "</style>";
-    return QString::fromUtf8(kStyle) + QStringLiteral("<body>") + body + QStringLiteral("</body>");
+    return QStringLiteral("<body>") + body + QStringLiteral("</body>");
+}
+
+
+QString TitleHtml(const QString& text) {
+    return QStringLiteral("<p style=\"font-size: 19px; font-weight: bold; color: #000080; "
+                          "margin-top: 0px; margin-bottom: 6px;\">") +
+           text + QStringLiteral("</p>");
+}
+
+QString HeadingHtml(const QString& text) {
+    return QStringLiteral("<p style=\"font-size: 15px; font-weight: bold; color: #000080; "
+                          "margin-top: 8px; margin-bottom: 3px;\">") +
+           text + QStringLiteral("</p>");
 }

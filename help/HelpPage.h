@@ -23,5 +23,9 @@ QImage RenderPage(const HelpPage& page, QSize size);
 // content is taller than its picture would be cut off.
 int PageContentHeight(const HelpPage& page, int width);
 
+// A page title and a section heading, at fixed pixel sizes.
+QString TitleHtml(const QString& text);
+QString HeadingHtml(const QString& text);
+
 // Wraps a page body in the common style sheet (fonts, headings, tables).
 QString PageHtml(const QString& body);

@@ -8,11 +8,16 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr int kMargin = 10;
 const QColor kCurve(0, 0, 255);
+// Neighbouring samples lie a quarter of a pixel apart; a rise larger than this
+// between them is a jump of the function (a step, a pole), left open.
+constexpr double kLargestStep = 8;
 
 class Mapping {
 public:
@@ -39,9 +44,6 @@ QString TickText(double value) {
 
 void DrawAxes(QPainter& p, const GraphSpec& spec, const Mapping& map) {
     p.setPen(QPen(Qt::black, 1));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(9);
-    p.setFont(font);
     const QPointF left = map(spec.xMin, 0), right = map(spec.xMax, 0);
     const QPointF bottom = map(0, spec.yMin), top = map(0, spec.yMax);
     p.drawLine(left, right);
@@ -51,27 +53,55 @@ void DrawAxes(QPainter& p, const GraphSpec& spec, const Mapping& map) {
     p.drawLine(right, right + QPointF(-6, 3));
     p.drawLine(top, top + QPointF(-3, 6));
     p.drawLine(top, top + QPointF(3, 6));
-    p.drawText(right + QPointF(-7, 12), QStringLiteral("x"));
-    p.drawText(top + QPointF(5, 7), QStringLiteral("y"));
+    for (int k = static_cast<int>(std::ceil(spec.xMin / spec.xTick));
+         k * spec.xTick < spec.xMax - spec.xTick / 2; ++k) {
+        const QPointF at = map(k * spec.xTick, 0);
+        p.drawLine(at + QPointF(0, -2), at + QPointF(0, 2));
+    }
+    for (int k = static_cast<int>(std::ceil(spec.yMin / spec.yTick));
+         k * spec.yTick < spec.yMax - spec.yTick / 2; ++k) {
+        const QPointF at = map(0, k * spec.yTick);
+        p.drawLine(at + QPointF(-2, 0), at + QPointF(2, 0));
+    }
+}
 
+// The numbers of the ticks and the axis names, drawn over the curve on a pale
+// backdrop so that they stay legible where the curve crosses them. A number
+// of the y axis that would overlap one of the x axis is left out.
+void DrawLabels(QPainter& p, const GraphSpec& spec, const Mapping& map) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(9);
+    p.setFont(font);
     const QFontMetricsF metrics(font);
+    std::vector<std::pair<QRectF, QString>> labels;
+    auto add = [&](QPointF baseline, const QString& text) {
+        QRectF box = metrics.boundingRect(text);
+        box.moveTo(baseline.x(), baseline.y() - metrics.ascent());
+        for (const auto& [other, unused] : labels)
+            if (box.adjusted(-1, -1, 1, 1).intersects(other))
+                return;
+        labels.emplace_back(box, text);
+    };
     for (int k = static_cast<int>(std::ceil(spec.xMin / spec.xTick));
          k * spec.xTick < spec.xMax - spec.xTick / 2; ++k) {
         if (k == 0)
             continue;
-        const QPointF at = map(k * spec.xTick, 0);
-        p.drawLine(at + QPointF(0, -2), at + QPointF(0, 2));
         const QString text = TickText(k * spec.xTick);
-        p.drawText(at + QPointF(-metrics.horizontalAdvance(text) / 2, 11), text);
+        add(map(k * spec.xTick, 0) + QPointF(-metrics.horizontalAdvance(text) / 2, 11), text);
     }
     for (int k = static_cast<int>(std::ceil(spec.yMin / spec.yTick));
          k * spec.yTick < spec.yMax - spec.yTick / 2; ++k) {
         if (k == 0)
             continue;
-        const QPointF at = map(0, k * spec.yTick);
-        p.drawLine(at + QPointF(-2, 0), at + QPointF(2, 0));
         const QString text = TickText(k * spec.yTick);
-        p.drawText(at + QPointF(-metrics.horizontalAdvance(text) - 3, 3), text);
+        add(map(0, k * spec.yTick) + QPointF(-metrics.horizontalAdvance(text) - 4, 3), text);
+    }
+    add(map(spec.xMax, 0) + QPointF(-7, 12), QStringLiteral("x"));
+    add(map(0, spec.yMax) + QPointF(5, 8), QStringLiteral("y"));
+    for (const auto& [box, text] : labels) {
+        p.fillRect(box, QColor(255, 255, 255, 190));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(box.left(), box.top() + metrics.ascent()), text);
     }
 }
 
@@ -106,6 +136,7 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
     try {
         eq.SetEquation(spec.expression);
     } catch (const EngineError&) {
+        DrawLabels(p, spec, map);
         return image;
     }
     const double span = spec.yMax - spec.yMin;
@@ -119,6 +150,8 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
             if (auto y = ValueAt(eq, x); y && *y >= spec.yMin && *y <= spec.yMax)
                 p.drawEllipse(map(x, *y), 1.3, 1.3);
         }
+        p.setClipping(false);
+        DrawLabels(p, spec, map);
         return image;
     }
     p.setPen(QPen(kCurve, 1.6));
@@ -135,7 +168,7 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
             continue;
         }
         const QPointF point = map(x, *y);
-        if (previous && std::fabs(point.y() - previous->y()) > size.height())
+        if (previous && std::fabs(point.y() - previous->y()) > kLargestStep)
             previous.reset();
         if (previous)
             p.drawLine(*previous, point);
@@ -143,5 +176,7 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
             p.drawPoint(point);
         previous = point;
     }
+    p.setClipping(false);
+    DrawLabels(p, spec, map);
     return image;
 }

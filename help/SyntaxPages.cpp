@@ -133,10 +133,11 @@ std::vector<TextPage> MakePages() {
                Exact("2*-3", "-6"), Exact("2--3", "5"), Exact("1+7%4", "4"),
                Exact("2*7%4", "2")}},
              {"Cuidado com o sinal menos",
-              "<p>Um expoente negativo e dois sinais menos seguidos escrevem-se entre "
+              "<p>Um expoente negativo e um menos depois de outro escrevem-se entre "
               "parênteses.</p>",
-              {Fails("2^-1", 1104, "Argumento inválido na expressão: )"), Exact("2^(-1)", "0.5"),
-               Fails("--2", 1104, "Argumento inválido na expressão: )"), Exact("-(-2)", "2")}},
+              {Fails("2^-1", 1104, "Argumento inválido na expressão: )"),
+               Fails("--2", 1104, "Argumento inválido na expressão: )"), Exact("2^(-1)", "0.5"),
+               Exact("-(-2)", "2")}},
              {"Onde a expressão não tem valor",
               "<p>A raiz quadrada de um número negativo e o logaritmo de um número que não é "
               "positivo não têm valor: nesses pontos o gráfico não é desenhado e o desenho "
