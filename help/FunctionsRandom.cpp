@@ -19,11 +19,13 @@ std::vector<FunctionGroup> RandomFunctions() {
             {"Inteiro aleatório", "rand(", nullptr, "n",
              "um inteiro ao acaso de 0 a n − 1 (para n &gt; 0): <tt>rand(6)+1</tt> lança um "
              "dado.",
-             never, {IntegerIn("rand(6)", "0", "5"), IntegerIn("rand(2)", "0", "1")},
+             never, {IntegerIn("rand(6)", "0", "5"), IntegerIn("rand(6)+1", "1", "6")},
              {"rand(6)", -4.5, 4.5, -1.5, 6.5, 1, 1, true}},
             {"Número aleatório entre dois valores", "random(", nullptr, "u, v",
              "um número ao acaso entre u e v, com todos os valores igualmente prováveis.",
-             never, {Between("random(2, 5)", "2", "5"), Exact("random(5, 5)", "5")},
+             never,
+             {Between("random(2, 5)", "2", "5"), Between("random(-1, 1)", "-1", "1"),
+              Exact("random(5, 5)", "5")},
              {"random(-x, x)", -4.5, 4.5, -4.5, 4.5, 1, 1, true}},
         },
     }};
