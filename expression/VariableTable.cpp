@@ -5,9 +5,8 @@
 namespace quivela::expression {
 
 int VariableTable::Find(std::string_view name) const {
-    const std::string key = LowerCased(name);
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        if (entries_[i].key == key)
+        if (EqualsIgnoringCase(entries_[i].key, name))
             return static_cast<int>(i);
     return kMissing;
 }
@@ -22,7 +21,7 @@ void VariableTable::Set(std::string_view name, double value) {
     const int handle = Find(name);
     if (handle != kMissing) {
         Entry& entry = entries_[static_cast<std::size_t>(handle)];
-        entry.spelled = std::string(name);
+        entry.spelled.assign(name);
         entry.value = value;
         return;
     }

@@ -1,6 +1,7 @@
 #include "expression/clsEquation.h"
 
 #include "expression/EngineError.h"
+#include "expression/EquationInspector.h"
 #include "expression/ErrorTexts.h"
 #include "expression/ExpressionParser.h"
 #include "expression/RandomGenerator.h"
@@ -21,6 +22,8 @@ struct clsEquation::State {
     bool graus = false;
     double result = 0;
     bool undefined = false;
+    int parses = 0;     // parser runs, successful or not
+    int reductions = 0; // evaluations of the token list
 
     ParsedExpression parsed;
     GeneralReduction reduction;
@@ -89,6 +92,7 @@ void clsEquation::Solve() {
     s.undefined = false;
     if (!s.parseCurrent) {
         ParsedExpression fresh;
+        ++s.parses;
         const ErrorCode error = ParseExpression(s.text, fresh);
         if (error != ErrorCode::None)
             throw MakeEngineError(error, {});
@@ -99,6 +103,7 @@ void clsEquation::Solve() {
     }
     s.Bind();
 
+    ++s.reductions;
     const ReductionContext context{s.variables, s.bindings, ProcessRandomGenerator()};
     const ReductionOutcome outcome = s.reduction.Run(s.parsed, context);
     if (outcome.error != ErrorCode::None)
@@ -120,4 +125,20 @@ void clsEquation::SetVar(std::string_view name, double value) {
 
 bool clsEquation::Undefined() const {
     return state_->undefined;
+}
+
+bool EquationInspector::ResultStale(const clsEquation& e) {
+    return e.state_->resultStale;
+}
+bool EquationInspector::ParseCurrent(const clsEquation& e) {
+    return e.state_->parseCurrent;
+}
+int EquationInspector::Parses(const clsEquation& e) {
+    return e.state_->parses;
+}
+int EquationInspector::Reductions(const clsEquation& e) {
+    return e.state_->reductions;
+}
+const ParsedExpression& EquationInspector::Parsed(const clsEquation& e) {
+    return e.state_->parsed;
 }

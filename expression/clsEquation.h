@@ -37,6 +37,7 @@ public:
     bool Undefined() const;
 
 private:
+    friend struct EquationInspector; // read-only view for the engine's tests
     struct State;
     std::unique_ptr<State> state_;
 };
