@@ -64,7 +64,9 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     command2_->setEnabled(false);
 }
 
-int Form2::CurrentPage() const { return image2_->isHidden() ? 1 : 2; }
+int Form2::CurrentPage() const {
+    return image2_->isHidden() ? 1 : 2;
+}
 
 void Form2::Command1_Click() {
     if (image1_->isHidden())
@@ -86,4 +88,6 @@ void Form2::Command2_Click() {
 
 // Hiding keeps everything, so the next opening shows the same page. Closing
 // from the title bar does the same, a top-level window being only hidden.
-void Form2::Command3_Click() { hide(); }
+void Form2::Command3_Click() {
+    hide();
+}

@@ -3,6 +3,5 @@
 #include "help/SyntaxPages.h"
 
 Form4::Form4(QWidget* parent)
-    : PagedHelpWindow(QStringLiteral("Form4"), QStringLiteral("SINTAXE"), kWidthTwips,
-                      kHeightTwips, SyntaxPageImages(PageSize(kWidthTwips, kHeightTwips)),
-                      parent) {}
+    : PagedHelpWindow(QStringLiteral("Form4"), QStringLiteral("SINTAXE"), kWidthTwips, kHeightTwips,
+                      SyntaxPageImages(PageSize(kWidthTwips, kHeightTwips)), parent) {}

@@ -4,8 +4,8 @@ namespace {
 
 std::vector<FunctionGroup> MakeCatalogue() {
     std::vector<FunctionGroup> groups;
-    for (auto part : {ElementaryFunctions, TrigonometricFunctions, HyperbolicFunctions,
-                      RandomFunctions}) {
+    for (auto part :
+         {ElementaryFunctions, TrigonometricFunctions, HyperbolicFunctions, RandomFunctions}) {
         for (FunctionGroup& group : part())
             groups.push_back(std::move(group));
     }

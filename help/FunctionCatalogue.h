@@ -9,12 +9,12 @@
 // tokens (the name as typed, followed by "("), what it computes, where it has
 // no value, typed examples and the graph drawn beside it.
 struct FunctionEntry {
-    const char* name;      // Portuguese name of the function
+    const char* name;       // Portuguese name of the function
     const char* portuguese; // call token in Portuguese, e.g. "sen("
-    const char* english;   // the English spelling, or nullptr when it is the same
-    const char* arguments; // as written after the name: "x" or "x, b"
-    const char* computes;  // rich text (HTML), UTF-8
-    const char* undefined; // rich text (HTML), UTF-8
+    const char* english;    // the English spelling, or nullptr when it is the same
+    const char* arguments;  // as written after the name: "x" or "x, b"
+    const char* computes;   // rich text (HTML), UTF-8
+    const char* undefined;  // rich text (HTML), UTF-8
     std::vector<HelpExample> examples;
     GraphSpec graph;
 };

@@ -5,7 +5,9 @@ namespace {
 constexpr int kEntriesPerPage = 2;
 const QSize kGraphSize(196, 156);
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 QString Call(const char* token, const char* arguments) {
     return QStringLiteral("<tt>") + Utf8(token) + Utf8(arguments) + QStringLiteral(")</tt>");
@@ -23,7 +25,8 @@ QString ExamplesHtml(const std::vector<HelpExample>& examples) {
 }
 
 QString EntryHtml(const FunctionEntry& entry, const QString& graphName) {
-    QString spelling = QStringLiteral("<b>Escreve-se</b> ") + Call(entry.portuguese, entry.arguments);
+    QString spelling =
+        QStringLiteral("<b>Escreve-se</b> ") + Call(entry.portuguese, entry.arguments);
     if (entry.english)
         spelling += QStringLiteral("; em inglês ") + Call(entry.english, entry.arguments);
     else
@@ -89,8 +92,12 @@ HelpPage IntroductionPage() {
 
 const std::vector<HelpExample>& FunctionIntroductionExamples() {
     static const std::vector<HelpExample> examples = {
-        Exact("SEN (PI/2)", "1"),     Exact("sin(pi/2)", "1"),   Exact("logn(8, 2)", "3"),
-        Exact("logn(5)", "1"),        Exact("min(3, 2)", "2"),   About("graus(pi)", "180"),
+        Exact("SEN (PI/2)", "1"),
+        Exact("sin(pi/2)", "1"),
+        Exact("logn(8, 2)", "3"),
+        Exact("logn(5)", "1"),
+        Exact("min(3, 2)", "2"),
+        About("graus(pi)", "180"),
         Fails("cosec(0)", 11, "Divisão por zero"),
     };
     return examples;

@@ -3,7 +3,8 @@
 namespace {
 
 QString Typed(const char* text) {
-    return QStringLiteral("<tt>") + QString::fromUtf8(text).toHtmlEscaped() + QStringLiteral("</tt>");
+    return QStringLiteral("<tt>") + QString::fromUtf8(text).toHtmlEscaped() +
+           QStringLiteral("</tt>");
 }
 
 // Numbers are printed the way they are typed: with a decimal point and a true
@@ -29,8 +30,8 @@ QString ExampleHtml(const HelpExample& example) {
         line += QStringLiteral(" não tem valor (o ponto não é desenhado)");
         break;
     case ExampleOutcome::Error:
-        line += QStringLiteral(" dá o erro «") +
-                QString::fromUtf8(example.stated).toHtmlEscaped() + QStringLiteral("»");
+        line += QStringLiteral(" dá o erro «") + QString::fromUtf8(example.stated).toHtmlEscaped() +
+                QStringLiteral("»");
         break;
     case ExampleOutcome::Between:
         line += QStringLiteral(" dá um valor entre ") + Number(example.stated) +

@@ -14,13 +14,13 @@ enum class ExampleOutcome {
 };
 
 struct HelpExample {
-    const char* typed;   // exactly as the user types it (UTF-8)
-    const char* x;       // value given to x, as typed, or nullptr when x is not used
+    const char* typed; // exactly as the user types it (UTF-8)
+    const char* x;     // value given to x, as typed, or nullptr when x is not used
     ExampleOutcome outcome;
-    const char* stated;  // value as printed (with "." as decimal point), or error text
-    bool approximate;    // printed rounded to the digits shown ("≈")
-    const char* upper;   // Between / IntegerIn: the upper bound
-    int error;           // Error: the engine's error number
+    const char* stated; // value as printed (with "." as decimal point), or error text
+    bool approximate;   // printed rounded to the digits shown ("≈")
+    const char* upper;  // Between / IntegerIn: the upper bound
+    int error;          // Error: the engine's error number
 };
 
 // Shorthands that keep the page tables readable.

@@ -74,7 +74,6 @@ QString PageHtml(const QString& body) {
     return QStringLiteral("<body>") + body + QStringLiteral("</body>");
 }
 
-
 QString TitleHtml(const QString& text) {
     return QStringLiteral("<p style=\"font-size: 19px; font-weight: bold; color: #000080; "
                           "margin-top: 0px; margin-bottom: 6px;\">") +

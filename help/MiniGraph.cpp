@@ -37,7 +37,7 @@ private:
 QString TickText(double value) {
     long rounded = std::lround(value);
     QString text = std::fabs(value - rounded) < 1e-9 ? QString::number(rounded)
-                                                      : QString::number(value, 'g', 3);
+                                                     : QString::number(value, 'g', 3);
     text.replace(QLatin1Char('-'), QChar(0x2212));
     return text;
 }

@@ -62,8 +62,7 @@ QSize PagedHelpWindow::PageSize(int widthTwips, int heightTwips) {
 }
 
 PagedHelpWindow::PagedHelpWindow(const QString& name, const QString& caption, int widthTwips,
-                                 int heightTwips, const std::vector<QImage>& pages,
-                                 QWidget* parent)
+                                 int heightTwips, const std::vector<QImage>& pages, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(name);
     setWindowTitle(caption);
@@ -111,7 +110,9 @@ void PagedHelpWindow::Load() {
     ShowPageNumber();
 }
 
-void PagedHelpWindow::ShowPageNumber() { label2_->setText(QString::number(currentPage_)); }
+void PagedHelpWindow::ShowPageNumber() {
+    label2_->setText(QString::number(currentPage_));
+}
 
 void PagedHelpWindow::SetaD_Click() {
     const int n = PageCount();
@@ -140,7 +141,9 @@ void PagedHelpWindow::SetaE_Click() {
     ShowPageNumber();
 }
 
-void PagedHelpWindow::Command1_Click() { close(); }
+void PagedHelpWindow::Command1_Click() {
+    close();
+}
 
 void PagedHelpWindow::closeEvent(QCloseEvent* event) {
     // The window and its state are discarded: what stays is a window exactly

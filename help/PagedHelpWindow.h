@@ -23,8 +23,8 @@ public:
     static QSize PageSize(int widthTwips, int heightTwips);
 
 protected:
-    PagedHelpWindow(const QString& name, const QString& caption, int widthTwips,
-                    int heightTwips, const std::vector<QImage>& pages, QWidget* parent);
+    PagedHelpWindow(const QString& name, const QString& caption, int widthTwips, int heightTwips,
+                    const std::vector<QImage>& pages, QWidget* parent);
 
     // Closing from the title bar is the same as "Fechar".
     void closeEvent(QCloseEvent* event) override;

@@ -57,8 +57,7 @@ std::vector<TextPage> MakePages() {
               "lê um nome seguido de parêntese como uma função.</p>",
               {About("sen(x)*cos(x)", "0.4546", "1"), About("sen(x)cos(x)", "0.8415", "1"),
                Exact("(x+1)*(x-1)", "8", "3"), Exact("(x+1)(x-1)", "4", "3"),
-               Fails("x(x+1)", 1101, "Função não definida: x()", "2"),
-               Exact("x*(x+1)", "6", "2")}},
+               Fails("x(x+1)", 1101, "Função não definida: x()", "2"), Exact("x*(x+1)", "6", "2")}},
              {"Funções",
               "<p>Uma função escreve-se com o seu nome, em português ou em inglês, seguido do "
               "argumento entre parênteses: <tt>sen(x)</tt>, <tt>sin(x)</tt>, "
@@ -77,8 +76,7 @@ std::vector<TextPage> MakePages() {
              {"Constantes",
               "<p><tt>pi</tt> vale 3.14159265358979 e <tt>e</tt> vale 2.718281828 "
               "(valores fixos, com estas casas decimais).</p>",
-              {Exact("pi", "3.14159265358979"), Exact("e", "2.718281828"),
-               About("e^2", "7.3891")}},
+              {Exact("pi", "3.14159265358979"), Exact("e", "2.718281828"), About("e^2", "7.3891")}},
              {"Operadores",
               "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
               "<tr><th>Escreve</th><th>Operação</th></tr>"
@@ -101,8 +99,7 @@ std::vector<TextPage> MakePages() {
              {"Parênteses",
               "<p>Os parênteses <tt>(</tt> e <tt>)</tt> agrupam operações e envolvem os "
               "argumentos das funções; cada parêntese aberto tem de ser fechado.</p>",
-              {Exact("(2+3)*4", "20"),
-               Fails("(x+1", 1100, "Número de parênteses incorrecto.", "1"),
+              {Exact("(2+3)*4", "20"), Fails("(x+1", 1100, "Número de parênteses incorrecto.", "1"),
                Fails("sen(x))", 1100, "Número de parênteses incorrecto.", "1")}},
          }});
 
@@ -130,8 +127,7 @@ std::vector<TextPage> MakePages() {
               "</table>",
               {Exact("-2^2", "-4"), Exact("(-2)^2", "4"), Exact("2^3^2", "64"),
                Exact("2^(3^2)", "512"), Exact("2+3*4", "14"), Exact("8/4/2", "1"),
-               Exact("2*-3", "-6"), Exact("2--3", "5"), Exact("1+7%4", "4"),
-               Exact("2*7%4", "2")}},
+               Exact("2*-3", "-6"), Exact("2--3", "5"), Exact("1+7%4", "4"), Exact("2*7%4", "2")}},
              {"Cuidado com o sinal menos",
               "<p>Um expoente negativo e um menos depois de outro escrevem-se entre "
               "parênteses.</p>",
@@ -156,4 +152,6 @@ const std::vector<TextPage>& SyntaxPages() {
     return pages;
 }
 
-std::vector<QImage> SyntaxPageImages(QSize size) { return RenderTextPages(SyntaxPages(), size); }
+std::vector<QImage> SyntaxPageImages(QSize size) {
+    return RenderTextPages(SyntaxPages(), size);
+}

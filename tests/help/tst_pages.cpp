@@ -199,9 +199,8 @@ void PagesTest::examplesGiveWhatThePageStates() {
         const double stated = Parse(example.stated);
         switch (example.outcome) {
         case ExampleOutcome::Value: {
-            const double tolerance = example.approximate
-                                         ? HalfLastDigit(example.stated) + 1e-12
-                                         : 1e-12 * std::max(1.0, std::fabs(stated));
+            const double tolerance = example.approximate ? HalfLastDigit(example.stated) + 1e-12
+                                                         : 1e-12 * std::max(1.0, std::fabs(stated));
             if (std::fabs(got.value - stated) > tolerance)
                 QFAIL(qPrintable(QStringLiteral("the page states %1, the engine gives %2")
                                      .arg(QString::fromUtf8(example.stated))

@@ -58,6 +58,8 @@ private slots:
     void instructionsKeepTheirPage_data();
     void instructionsKeepTheirPage();
     void instructionsButtonsOnlyTurnFromTheirPage();
+    void disabledArrowLooksDisabled_data();
+    void disabledArrowLooksDisabled();
 };
 
 void PagingTest::pagedWindowDesign_data() {
@@ -79,7 +81,8 @@ void PagingTest::pagedWindowDesign() {
     QCOMPARE(window->objectName(), name);
     QCOMPARE(window->windowTitle(), caption);
     QCOMPARE(window->PageCount(), pages);
-    QCOMPARE(Child<QLabel>(window.get(), QStringLiteral("Label1"))->text(), QStringLiteral("Página"));
+    QCOMPARE(Child<QLabel>(window.get(), QStringLiteral("Label1"))->text(),
+             QStringLiteral("Página"));
     QCOMPARE(Child<QLabel>(window.get(), QStringLiteral("Label3"))->text(), ofPages);
     QCOMPARE(Child<QPushButton>(window.get(), QStringLiteral("Command1"))->text(),
              QStringLiteral("Fechar"));
@@ -109,7 +112,9 @@ void PagingTest::firstOpening() {
     QCOMPARE(ShownPages(window.get(), window->PageCount()), QList<int>{1});
 }
 
-void PagingTest::rightArrowToTheLastPage_data() { firstOpening_data(); }
+void PagingTest::rightArrowToTheLastPage_data() {
+    firstOpening_data();
+}
 
 void PagingTest::rightArrowToTheLastPage() {
     QFETCH(QString, name);
@@ -136,7 +141,9 @@ void PagingTest::rightArrowToTheLastPage() {
     QVERIFY(setaE->isEnabled());
 }
 
-void PagingTest::leftArrowBackToTheFirstPage_data() { firstOpening_data(); }
+void PagingTest::leftArrowBackToTheFirstPage_data() {
+    firstOpening_data();
+}
 
 void PagingTest::leftArrowBackToTheFirstPage() {
     QFETCH(QString, name);
@@ -240,6 +247,38 @@ void PagingTest::instructionsButtonsOnlyTurnFromTheirPage() {
     QVERIFY(command1->isEnabled());
     QVERIFY(!command2->isEnabled());
     QVERIFY(Child<QLabel>(&window, QStringLiteral("Image2"))->isHidden());
+}
+
+void PagingTest::disabledArrowLooksDisabled_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("leftBlue");
+    QTest::addColumn<bool>("rightBlue");
+    QTest::newRow("first page") << 0 << false << true;
+    QTest::newRow("middle page") << 1 << true << true;
+    QTest::newRow("last page") << 3 << true << false;
+}
+
+// An enabled arrow is drawn in blue; a disabled one in greys only.
+void PagingTest::disabledArrowLooksDisabled() {
+    QFETCH(int, presses);
+    QFETCH(bool, leftBlue);
+    QFETCH(bool, rightBlue);
+    Form4 window;
+    window.show();
+    for (int k = 0; k < presses; ++k)
+        Press(&window, QStringLiteral("SetaD"));
+    auto blue = [&](const QString& name) {
+        const QImage image = Child<QWidget>(&window, name)->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.blue() > 150 && c.red() < 60 && c.green() < 110;
+            }
+        return count > 20;
+    };
+    QCOMPARE(blue(QStringLiteral("SetaE")), leftBlue);
+    QCOMPARE(blue(QStringLiteral("SetaD")), rightBlue);
 }
 
 QTEST_MAIN(PagingTest)
