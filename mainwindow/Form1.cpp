@@ -185,10 +185,10 @@ void Form1::PlotFunction(Graph g) {
     ShowLiveView(g);
     const QString text = box->text();
     if (text.trimmed().isEmpty()) {
-        Message(QString::fromUtf8("Deve escrever a expressão analítica da função que pretende "
-                                  "representar graficamente."));
         // The blank live view would otherwise hide the axes and any graph.
         ShowNormalView(g);
+        Message(QString::fromUtf8("Deve escrever a expressão analítica da função que pretende "
+                                  "representar graficamente."));
         return;
     }
     const Plotter::Views views{NormalView(g), LiveView(g), EnlargedView(g)};
@@ -199,9 +199,11 @@ void Form1::PlotFunction(Graph g) {
     } catch (const EngineError& e) {
         const QString message = QString::fromUtf8("Erro na expressão analítica:\r\n\r\n") +
                                 QString::fromStdString(e.Description());
+        // The normal view, with the points set before the error, is what
+        // the user reads the message against.
+        ShowNormalView(g);
         Message(message, g == F ? QMessageBox::Information : QMessageBox::NoIcon);
         box->setFocus();
-        ShowNormalView(g);
         return;
     }
     desenhado_[g] = true;

@@ -64,10 +64,10 @@ void Form1::DesenharO_Click() {
         BusyPointer busy;
         Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Colour(6));
     } catch (const EngineError& e) {
-        Message(ErrorText(QStringLiteral("Erro:"), e));
-        c_.funcaoG->setFocus();
         // As for f and g: the blank live view must not hide the axes.
         ShowNormalView(O);
+        Message(ErrorText(QStringLiteral("Erro:"), e));
+        c_.funcaoG->setFocus();
         return;
     }
     desenhado_[O] = true;
