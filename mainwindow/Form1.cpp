@@ -45,6 +45,8 @@ Form1::Form1() : c_(this), colours_(this) {
     connect(activation_, &ActivationWatcher::Activated, this, &Form1::Form_Activate);
     Form_Load();
     ConnectControls();
+    // Ready for typing f when the window opens.
+    c_.funcaoF->setFocus();
 }
 
 Form1::~Form1() = default;
