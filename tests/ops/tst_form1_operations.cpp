@@ -59,6 +59,8 @@ class TestForm1Operations : public QObject {
 private slots:
     void operation_data();
     void operation();
+    void typedFunctions_data();
+    void typedFunctions();
     void parameter_data();
     void parameter();
     void missingParameterClearsNothing_data();
@@ -152,6 +154,71 @@ void TestForm1Operations::operation() {
     QVERIFY(form->Desenhado(Form1::O));
     QVERIFY(form->Picture1(3)->isVisible());
     QVERIFY(!form->Picture1(6)->isVisible());
+}
+
+// Other f and g typed into the boxes: the composed text, and whether the
+// operation's views show a point of it.
+void TestForm1Operations::typedFunctions_data() {
+    QTest::addColumn<QString>("f");
+    QTest::addColumn<QString>("g");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("exp o (x+1)") << "exp(x)"
+                                 << "x+1"
+                                 << "OptionCompfg"
+                                 << "exp((x+1))" << 0.0 << std::exp(1.0) << true;
+    QTest::newRow("max o (x-3)") << "max(x, 2x)"
+                                 << "x-3"
+                                 << "OptionCompfg"
+                                 << "max((x-3), 2(x-3))" << 4.0 << 2.0 << true;
+    QTest::newRow("fix o x/2") << "fix(x)"
+                               << "x/2"
+                               << "OptionCompfg"
+                               << "fix((x/2))" << 5.5 << 2.0 << true;
+    QTest::newRow("2X o (x+1)") << "2X"
+                                << "x+1"
+                                << "OptionCompfg"
+                                << "2(x+1)" << 1.0 << 4.0 << true;
+    QTest::newRow("(x+1) o 2X") << "2X"
+                                << "x+1"
+                                << "OptionCompgf"
+                                << "(2X)+1" << 1.0 << 3.0 << true;
+    QTest::newRow("sqr of x, where defined") << "x"
+                                             << "1"
+                                             << "OptionSqrf"
+                                             << "sqr (x)" << 4.0 << 2.0 << true;
+    // Where f < 0 the square root has no value: no flat run at the last value.
+    QTest::newRow("sqr of x, not along y = 0 for x < 0") << "x"
+                                                         << "1"
+                                                         << "OptionSqrf"
+                                                         << "sqr (x)" << -4.0 << 0.0 << false;
+    QTest::newRow("sqr of 1-x, not along y = 0 for x > 1") << "1"
+                                                           << "1-x"
+                                                           << "OptionSqrg"
+                                                           << "sqr (1-x)" << 5.0 << 0.0 << false;
+}
+
+void TestForm1Operations::typedFunctions() {
+    QFETCH(QString, f);
+    QFETCH(QString, g);
+    QFETCH(QString, option);
+    QFETCH(QString, text);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(bool, shown);
+    auto form = OpenForm1();
+    SetText(form.get(), "FunçãoF", f);
+    SetText(form.get(), "FunçãoG", g);
+    ChooseOption(form.get(), option);
+    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
+    QVERIFY2(!seen.shown, qPrintable(seen.text));
+    QCOMPARE(Funcao(form.get()), text);
+    QCOMPARE(ShowsNear(*form->Picture1(3), x, y, Red), shown);
+    QCOMPARE(ShowsNear(*form->Picture1(9), x, y, Red), shown);
 }
 
 void TestForm1Operations::parameter_data() {
