@@ -91,7 +91,7 @@ void PagingTest::pagedWindowDesign() {
         auto* page = Child<QLabel>(window.get(), QStringLiteral("Image1_%1").arg(k));
         QCOMPARE(page->pos(), QPoint(4, 8));
         QVERIFY(window->rect().contains(page->geometry()));
-        QCOMPARE(page->pixmap().size(), page->size());
+        QCOMPARE(page->pixmap().deviceIndependentSize().toSize(), page->size());
     }
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("Image1_%1").arg(pages + 1)) == nullptr);
 }
