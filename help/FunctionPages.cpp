@@ -127,10 +127,3 @@ std::vector<HelpPage> FunctionPages() {
     }
     return pages;
 }
-
-std::vector<QImage> FunctionPageImages(QSize size) {
-    std::vector<QImage> images;
-    for (const HelpPage& page : FunctionPages())
-        images.push_back(RenderPage(page, size));
-    return images;
-}

@@ -93,3 +93,9 @@ QString HeadingHtml(const QString& text) {
                           "margin-top: 8px; margin-bottom: 3px;\">") +
            text + QStringLiteral("</p>");
 }
+
+QString PagePlainText(const HelpPage& page) {
+    QTextDocument doc;
+    doc.setHtml(page.html);
+    return doc.toPlainText();
+}
