@@ -1,10 +1,10 @@
 #include "help/Form2.h"
 
 #include "help/InstructionsPages.h"
+#include "help/PageLabel.h"
 #include "mainwindow/Twips.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -29,16 +29,10 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFixedSize(client);
 
     const QSize pageSize = PageSize();
-    const std::vector<QImage> pages = InstructionsPageImages(pageSize);
+    const std::vector<HelpPage> pages = InstructionsHelpPages();
     const QRect pageRect(QPoint(Twips(kPageAtTwips), Twips(kPageAtTwips)), pageSize);
-    image1_ = new QLabel(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setPixmap(QPixmap::fromImage(pages.at(0)));
-    image1_->setGeometry(pageRect);
-    image2_ = new QLabel(this);
-    image2_->setObjectName(QStringLiteral("Image2"));
-    image2_->setPixmap(QPixmap::fromImage(pages.at(1)));
-    image2_->setGeometry(pageRect);
+    image1_ = MakePageLabel(this, QStringLiteral("Image1"), pages.at(0), pageRect, 1, 2);
+    image2_ = MakePageLabel(this, QStringLiteral("Image2"), pages.at(1), pageRect, 2, 2);
 
     const int row = pageRect.bottom() + 1 + (kBelowPages - kRowHeight) / 2;
     const int left = pageRect.left();

@@ -4,4 +4,4 @@
 
 Form4::Form4(QWidget* parent)
     : PagedHelpWindow(QStringLiteral("Form4"), QStringLiteral("SINTAXE"), kWidthTwips, kHeightTwips,
-                      SyntaxPageImages(PageSize(kWidthTwips, kHeightTwips)), parent) {}
+                      SyntaxHelpPages(), parent) {}

@@ -4,5 +4,4 @@
 
 Form5::Form5(QWidget* parent)
     : PagedHelpWindow(QStringLiteral("Form5"), QStringLiteral("FUNÇÕES DEFINIDAS"), kWidthTwips,
-                      kHeightTwips, FunctionPageImages(PageSize(kWidthTwips, kHeightTwips)),
-                      parent) {}
+                      kHeightTwips, FunctionPages(), parent) {}

@@ -35,9 +35,9 @@ QString EntryHtml(const FunctionEntry& entry, const QString& graphName) {
            QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
                           "<td valign=\"top\">") +
            QStringLiteral("<p>") + spelling + QStringLiteral("</p>") +
-           QStringLiteral("<p><b>Calcula</b> ") + Utf8(entry.computes) + QStringLiteral("</p>") +
-           QStringLiteral("<p><b>Sem valor</b> ") + Utf8(entry.undefined) +
-           QStringLiteral("</p><p><b>Exemplos</b>") + ExamplesHtml(entry.examples) +
+           QStringLiteral("<p><b>Calcula:</b> ") + Utf8(entry.computes) + QStringLiteral("</p>") +
+           QStringLiteral("<p><b>Sem valor:</b> ") + Utf8(entry.undefined) +
+           QStringLiteral("</p><p><b>Exemplos:</b>") + ExamplesHtml(entry.examples) +
            QStringLiteral("</p></td><td valign=\"top\" align=\"center\" width=\"%1\">")
                .arg(kGraphSize.width() + 6) +
            QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\"><br>")
@@ -82,7 +82,7 @@ HelpPage IntroductionPage() {
         "um erro: pára o desenho com uma mensagem.</p>"
         "<p>Cada página mostra, ao lado de cada função, o seu gráfico desenhado pelo "
         "programa, nos eixos dos quadros.</p>");
-    body += QStringLiteral("<p><b>Exemplos</b>") + ExamplesHtml(FunctionIntroductionExamples()) +
+    body += QStringLiteral("<p><b>Exemplos:</b>") + ExamplesHtml(FunctionIntroductionExamples()) +
             QStringLiteral("</p>");
     body += IndexHtml();
     return {PageHtml(body), {}};
@@ -126,11 +126,4 @@ std::vector<HelpPage> FunctionPages() {
         }
     }
     return pages;
-}
-
-std::vector<QImage> FunctionPageImages(QSize size) {
-    std::vector<QImage> images;
-    for (const HelpPage& page : FunctionPages())
-        images.push_back(RenderPage(page, size));
-    return images;
 }

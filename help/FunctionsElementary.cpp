@@ -95,9 +95,11 @@ std::vector<FunctionGroup> ElementaryFunctions() {
              nullptr,
              "x, b",
              "o logaritmo de x na base b: ln x ÷ ln b. Com um só argumento dá 1.",
-             "x ≤ 0 ou b ≤ 0 (sem valor); b = 1 é uma divisão por zero (erro).",
+             "x ≤ 0 ou b ≤ 0 (sem valor); b = 1 é uma divisão por zero (erro), ou «Excesso "
+             "de capacidade» se também x = 1.",
              {Exact("logn(8, 2)", "3"), Exact("logn(100, 10)", "2"), Exact("logn(5)", "1"),
-              Fails("logn(5, 1)", 11, "Divisão por zero")},
+              Fails("logn(5, 1)", 11, "Divisão por zero"),
+              Fails("logn(1, 1)", 6, "Excesso de capacidade")},
              {"logn(x, 3)", -1.5, 8.5, -3.5, 3.5, 2, 1, false}},
             {"Mínimo",
              "min(",
@@ -122,7 +124,8 @@ std::vector<FunctionGroup> ElementaryFunctions() {
              "u, v",
              "arredonda u e v a inteiros e dá o resto da divisão, com o sinal de u (como o "
              "operador <tt>%</tt>).",
-             "quando v arredonda a 0 é uma divisão por zero (erro).",
+             "quando v arredonda a 0 é uma divisão por zero (erro); u ou v acima de cerca de "
+             "2.1 × 10<sup>9</sup> em valor absoluto dão «Excesso de capacidade».",
              {Exact("mod(7, 3)", "1"), Exact("mod(-7, 3)", "-1"), Exact("mod(7.5, 2)", "0"),
               Fails("mod(5, 0.4)", 11, "Divisão por zero")},
              {"mod(x, 3)", -6.5, 6.5, -3.5, 3.5, 2, 1, false}},

@@ -71,7 +71,8 @@ std::vector<FunctionGroup> HyperbolicFunctions() {
               "ln(x + √(x² + 1)).",
               "nunca, salvo para x negativo enorme (por volta de −10<sup>8</sup> e abaixo), em que "
               "x + √(x² + 1) se arredonda a 0.",
-              {Exact("arcsenh(0)", "0"), About("arcsinh(1)", "0.8814")},
+              {Exact("arcsenh(0)", "0"), About("arcsinh(1)", "0.8814"),
+               NoValue("arcsenh(-1000000000)")},
               {"arcsenh(x)", -5.5, 5.5, -3.5, 3.5, 1, 1, false}},
              {"Argumento do co-seno hiperbólico",
               "arccosh(",

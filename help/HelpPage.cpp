@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTextDocument>
 #include <QUrl>
@@ -40,8 +41,15 @@ void Prepare(QTextDocument& doc, const HelpPage& page, int width, QPaintDevice* 
     doc.setTextWidth(width);
 }
 
-QImage Paper(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+// Pictures are drawn at the screen's pixel density, so that the text stays
+// crisp on high-density screens; their layout is in device-independent pixels.
+qreal PixelRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QImage Paper(QSize size, qreal ratio = 1.0) {
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(kDotsPerMetre);
     image.setDotsPerMeterY(kDotsPerMetre);
     image.fill(Qt::white);
@@ -51,7 +59,7 @@ QImage Paper(QSize size) {
 } // namespace
 
 QImage RenderPage(const HelpPage& page, QSize size) {
-    QImage image = Paper(size);
+    QImage image = Paper(size, PixelRatio());
     QTextDocument doc;
     Prepare(doc, page, size.width(), &image);
     QPainter painter(&image);
@@ -84,4 +92,10 @@ QString HeadingHtml(const QString& text) {
     return QStringLiteral("<p style=\"font-size: 15px; font-weight: bold; color: #000080; "
                           "margin-top: 8px; margin-bottom: 3px;\">") +
            text + QStringLiteral("</p>");
+}
+
+QString PagePlainText(const HelpPage& page) {
+    QTextDocument doc;
+    doc.setHtml(page.html);
+    return doc.toPlainText();
 }

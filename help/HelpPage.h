@@ -27,5 +27,8 @@ int PageContentHeight(const HelpPage& page, int width);
 QString TitleHtml(const QString& text);
 QString HeadingHtml(const QString& text);
 
+// The page's text without its markup: what a screen reader reads of it.
+QString PagePlainText(const HelpPage& page);
+
 // Wraps a page body in the common style sheet (fonts, headings, tables).
 QString PageHtml(const QString& body);

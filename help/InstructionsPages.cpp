@@ -94,6 +94,6 @@ const std::vector<TextPage>& InstructionsPages() {
     return pages;
 }
 
-std::vector<QImage> InstructionsPageImages(QSize size) {
-    return RenderTextPages(InstructionsPages(), size);
+std::vector<HelpPage> InstructionsHelpPages() {
+    return TextHelpPages(InstructionsPages());
 }

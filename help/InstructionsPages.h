@@ -4,4 +4,4 @@
 
 // The two pages of "INSTRUÇÕES": how to use the main window.
 const std::vector<TextPage>& InstructionsPages();
-std::vector<QImage> InstructionsPageImages(QSize size);
+std::vector<HelpPage> InstructionsHelpPages();

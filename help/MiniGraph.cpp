@@ -3,6 +3,7 @@
 #include "expression/EngineError.h"
 #include "expression/clsEquation.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -125,7 +126,10 @@ std::optional<double> ValueAt(clsEquation& eq, double x) {
 } // namespace
 
 QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+    // At the screen's pixel density, like the page it is laid out in.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,11 +1,11 @@
 #include "help/PagedHelpWindow.h"
 
 #include "help/ArrowIcon.h"
+#include "help/PageLabel.h"
 #include "mainwindow/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -62,7 +62,8 @@ QSize PagedHelpWindow::PageSize(int widthTwips, int heightTwips) {
 }
 
 PagedHelpWindow::PagedHelpWindow(const QString& name, const QString& caption, int widthTwips,
-                                 int heightTwips, const std::vector<QImage>& pages, QWidget* parent)
+                                 int heightTwips, const std::vector<HelpPage>& pages,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(name);
     setWindowTitle(caption);
@@ -72,11 +73,10 @@ PagedHelpWindow::PagedHelpWindow(const QString& name, const QString& caption, in
     const QSize pageSize = PageSize(widthTwips, heightTwips);
     const QPoint pageAt(Twips(kPageLeftTwips), Twips(kPageTopTwips));
     for (std::size_t k = 0; k < pages.size(); ++k) {
-        auto* page = new QLabel(this);
-        page->setObjectName(QStringLiteral("Image1_%1").arg(k + 1));
-        page->setPixmap(QPixmap::fromImage(pages[k]));
-        page->setGeometry(QRect(pageAt, pageSize));
-        pages_.push_back(page);
+        const int number = static_cast<int>(k) + 1;
+        pages_.push_back(MakePageLabel(this, QStringLiteral("Image1_%1").arg(number), pages[k],
+                                       QRect(pageAt, pageSize), number,
+                                       static_cast<int>(pages.size())));
     }
 
     const int row = pageAt.y() + pageSize.height() + (kBelowPages - kRowHeight) / 2;

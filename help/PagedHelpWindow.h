@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "help/HelpPage.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -24,7 +25,7 @@ public:
 
 protected:
     PagedHelpWindow(const QString& name, const QString& caption, int widthTwips, int heightTwips,
-                    const std::vector<QImage>& pages, QWidget* parent);
+                    const std::vector<HelpPage>& pages, QWidget* parent);
 
     // Closing from the title bar is the same as "Fechar".
     void closeEvent(QCloseEvent* event) override;

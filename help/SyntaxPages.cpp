@@ -152,6 +152,6 @@ const std::vector<TextPage>& SyntaxPages() {
     return pages;
 }
 
-std::vector<QImage> SyntaxPageImages(QSize size) {
-    return RenderTextPages(SyntaxPages(), size);
+std::vector<HelpPage> SyntaxHelpPages() {
+    return TextHelpPages(SyntaxPages());
 }

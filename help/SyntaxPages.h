@@ -5,4 +5,4 @@
 // The four pages of "SINTAXE": how expressions and numeric values are
 // written, with typed examples and what they give.
 const std::vector<TextPage>& SyntaxPages();
-std::vector<QImage> SyntaxPageImages(QSize size);
+std::vector<HelpPage> SyntaxHelpPages();

@@ -40,10 +40,10 @@ HelpPage TextPageHtml(const TextPage& page) {
     return {PageHtml(body), {}};
 }
 
-std::vector<QImage> RenderTextPages(const std::vector<TextPage>& pages, QSize size) {
-    std::vector<QImage> images;
-    images.reserve(pages.size());
+std::vector<HelpPage> TextHelpPages(const std::vector<TextPage>& pages) {
+    std::vector<HelpPage> html;
+    html.reserve(pages.size());
     for (const TextPage& page : pages)
-        images.push_back(RenderPage(TextPageHtml(page), size));
-    return images;
+        html.push_back(TextPageHtml(page));
+    return html;
 }

@@ -19,4 +19,4 @@ struct TextPage {
 };
 
 HelpPage TextPageHtml(const TextPage& page);
-std::vector<QImage> RenderTextPages(const std::vector<TextPage>& pages, QSize size);
+std::vector<HelpPage> TextHelpPages(const std::vector<TextPage>& pages);

@@ -91,7 +91,10 @@ void PagingTest::pagedWindowDesign() {
         auto* page = Child<QLabel>(window.get(), QStringLiteral("Image1_%1").arg(k));
         QCOMPARE(page->pos(), QPoint(4, 8));
         QVERIFY(window->rect().contains(page->geometry()));
-        QCOMPARE(page->pixmap().size(), page->size());
+        QCOMPARE(page->pixmap().deviceIndependentSize().toSize(), page->size());
+        // The words are in the picture; screen readers get them as text.
+        QCOMPARE(page->accessibleName(), QStringLiteral("Página %1 de %2").arg(k).arg(pages));
+        QVERIFY(page->accessibleDescription().size() > 200);
     }
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("Image1_%1").arg(pages + 1)) == nullptr);
 }
