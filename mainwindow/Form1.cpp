@@ -97,7 +97,7 @@ void Form1::ConnectControls() {
         connect(c_.ampliar[k], &QPushButton::clicked, this, [this, g] { Ampliar_Click(g); });
     }
     connect(c_.desenharCoordenadas, &QPushButton::clicked, this, &Form1::DesenharCoordenadas_Click);
-    connect(c_.check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(c_.check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
     for (int i = 1; i <= 9; ++i) {
         c_.picture[i]->setMouseTracking(true);
         connect(c_.picture[i], &DrawingWindow::MouseMoved, this, &Form1::Picture1_MouseMove);

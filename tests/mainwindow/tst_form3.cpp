@@ -26,6 +26,8 @@ private slots:
     void eachWindowOnce();
     void helpFromTheMainWindow_data();
     void helpFromTheMainWindow();
+    void endsTheProgram_data();
+    void endsTheProgram();
 };
 
 void TestForm3::window() {
@@ -182,6 +184,36 @@ void TestForm3::helpFromTheMainWindow() {
     QVERIFY(form->isEnabled());
     start.findChild<QAction*>(menu)->trigger();
     QCOMPARE(shown(), help); // the menu shows the same window
+}
+
+void TestForm3::endsTheProgram_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Sair in the menu") << "menu";
+    QTest::newRow("Sair on the main window") << "button";
+    QTest::newRow("closing the start window") << "close";
+}
+
+// The event loop ends (exec returns 0) with the main and a help window open.
+void TestForm3::endsTheProgram() {
+    QFETCH(QString, how);
+    Form3 start;
+    start.show();
+    start.findChild<QAction*>(QStringLiteral("Quivela"))->trigger();
+    start.ShowSyntax();
+    QTimer::singleShot(0, [&] {
+        if (how == QLatin1String("menu"))
+            start.findChild<QAction*>(QStringLiteral("Sair"))->trigger();
+        else if (how == QLatin1String("button"))
+            QTest::mouseClick(start.MainWindow()->findChild<QPushButton*>(QStringLiteral("Sair")),
+                              Qt::LeftButton);
+        else
+            start.close();
+    });
+    QTimer giveUp; // the program did not end; stopped with the test
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(3000);
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestForm3)
