@@ -109,5 +109,22 @@ RED=$(pixel_count operation 4 384 347 347 FF0000)
 # f and g were not plotted.
 [ "$(pixel_count operation 4 20 347 347 0000FF)" -eq 0 ] || fail "f's view has a curve"
 
-echo "PASS: axes in the three views, $RED curve pixels of (f o g) (x)"
+# "Desenhar" of f, then of g: 4sen(x) and tg(x) in light blue in their views.
+xdotool mousemove $((MX + 768)) $((MY + 162)) click 1
+sleep 0.5
+xdotool mousemove $((MX + 768)) $((MY + 258)) click 1
+for _ in $(seq 50); do
+    sleep 0.2
+    shot functions
+    [ "$(pixel_count functions 364 20 347 347 0000FF)" -ge 200 ] && break
+done
+BLUE_F=$(pixel_count functions 4 20 347 347 0000FF)
+BLUE_G=$(pixel_count functions 364 20 347 347 0000FF)
+[ "$BLUE_F" -ge 200 ] || fail "only $BLUE_F curve pixels in f's view"
+[ "$BLUE_G" -ge 200 ] || fail "only $BLUE_G curve pixels in g's view"
+# 4sen(x) reaches 4 near x = pi/2 (27 pixels right of and 69 above the origin).
+[ "$(pixel_count functions $((4 + 173 + 27 - 3)) $((20 + 173 - 69 - 3)) 7 7 0000FF)" -ge 1 ] ||
+    fail "4sen(x) does not pass through (pi/2, 4)"
+
+echo "PASS: axes in the three views, $RED curve pixels of (f o g) (x), $BLUE_F of f, $BLUE_G of g"
 exit 0
