@@ -92,7 +92,8 @@ start_program() { # binary
     APP_PID=$!
 }
 
-# The visible top-level windows titled $1, one per line: "id x y w h", with
+# The visible top-level windows titled exactly $1 (nothing appended to the
+# title), one per line: "id x y w h", with
 # the client area's place on the screen (xwininfo reads it right under a
 # reparenting window manager, where xdotool's position is off by the frame).
 windows() { # title
