@@ -93,9 +93,9 @@ start_program() { # binary
 }
 
 # The visible top-level windows titled exactly $1 (nothing appended to the
-# title), one per line: "id x y w h", with
-# the client area's place on the screen (xwininfo reads it right under a
-# reparenting window manager, where xdotool's position is off by the frame).
+# title), one per line: "id x y w h", with the client area's place on the
+# screen (xwininfo reads it right under a reparenting window manager, where
+# xdotool's position is off by the frame).
 windows() { # title
     local id x y w h
     for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
