@@ -61,6 +61,36 @@ xdotool type --delay 20 "x^2-3"
 xdotool key Return
 wait_for "x^2-3 not drawn through (0,-3), (2,1) and (-2,1) in view 1 after Enter" curve_in_view1
 keep_shot plotted
+wait_active "the main window is not active after Enter in f" "$MAIN_ID"
+
+# Its own dialogs do not count as leaving it: back from a message box (Enter
+# in the empty abscissa) and from a colour dialog, the graph is still there.
+click_at $((716 + 132 + 78)) $((512 + 20 + 11))
+xdotool key Return
+wait_windows "Quivela" 1 || fail "no message box titled Quivela for the empty abscissa"
+wait_active "the message box did not take the focus" not "$MAIN_ID"
+xdotool key Return
+wait_active "the main window did not come back after the message box" "$MAIN_ID"
+click_at $((716 + 55 + 21)) $((132 + 50 + 12))
+wait_active "no colour dialog from Cor of f" not "$MAIN_ID"
+xdotool key Escape
+wait_active "the main window did not come back after the colour dialog" "$MAIN_ID"
+sleep 0.3
+wait_for "the graph of f was cleared by the program's own dialogs" curve_in_view1
+
+# Nor does another application: a click on it and back on the main window.
+if command -v xmessage >/dev/null 2>&1; then
+    xmessage -geometry +1000+950 "Outra aplicação, não o Quivela" >/dev/null 2>&1 &
+    OTHER_PID=$!
+    wait_windows "xmessage" 1 || fail "the other application's window did not appear"
+    read -r OTHER_ID XMX XMY _ _ < <(windows "xmessage")
+    xdotool mousemove --sync $((XMX + 5)) $((XMY + 5)) click 1
+    wait_active "the other application did not take the focus" "$OTHER_ID"
+    click_at 860 430
+    wait_active "the main window did not come back from the other application" "$MAIN_ID"
+    sleep 0.3
+    wait_for "the graph of f was cleared by coming back from another application" curve_in_view1
+fi
 
 # "Sintaxe" from the main window, then back by a click on the main window
 # where the help window does not cover it: the activation clears the graphs.
@@ -112,5 +142,5 @@ STATUS=$?
 APP_PID=""
 [ "$STATUS" -eq 0 ] || fail "the program ended with status $STATUS after Sair"
 
-echo "PASS: menu, Enter in f, back from Sintaxe clears, drawn again, enlarged; Sair ended in ${ELAPSED} ms with status 0"
+echo "PASS: menu, Enter in f, own dialogs and another application keep the graph, back from Sintaxe clears, drawn again, enlarged; Sair ended in ${ELAPSED} ms with status 0"
 exit 0

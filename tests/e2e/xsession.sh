@@ -12,19 +12,13 @@ WM_PID=""
 APP_PID=""
 # E2E_KEEP=1 keeps the screenshots of a passing run too.
 KEEP_WORK=${E2E_KEEP:-}
+OTHER_PID=""
 LAST_SHOT=""
 
 cleanup() {
-    local pid _
-    for pid in "$APP_PID" "$WM_PID" "$XVFB_PID"; do
-        [ -n "$pid" ] || continue
-        kill "$pid" 2>/dev/null
-        for _ in $(seq 20); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -9 "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+    local pid
+    for pid in "$APP_PID" "$OTHER_PID" "$WM_PID" "$XVFB_PID"; do
+        [ -n "$pid" ] && stop "$pid"
     done
     [ -n "$KEEP_WORK" ] || rm -rf "$WORK"
 }
@@ -46,45 +40,64 @@ fail() {
 }
 
 DISPLAY=""
-# start_x [openbox]: Xvfb on a free display, and the window manager if asked.
-start_x() {
-    local _ try
-    for try in 1 2 3; do
-        # The server picks a display number nobody uses and writes it to fd
-        # 3; another server starting at the same moment can still take the
-        # number, so the display is checked and the start tried again.
-        : >"$WORK/display"
-        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-        XVFB_PID=$!
-        for _ in $(seq 100); do
-            [ -s "$WORK/display" ] && break
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        if [ -s "$WORK/display" ]; then
-            export DISPLAY=":$(head -n1 "$WORK/display")"
-            sleep 0.1
-            kill -0 "$XVFB_PID" 2>/dev/null && xwininfo -root >/dev/null 2>&1 && break
-        fi
-        kill -9 "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
-        XVFB_PID=""
-        DISPLAY=""
+stop() { # pid: ends a process started here, forcibly if it does not go
+    local _
+    kill "$1" 2>/dev/null
+    for _ in $(seq 20); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.05
     done
-    [ -n "$XVFB_PID" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-    export QT_QPA_PLATFORM=xcb
-    export XDG_RUNTIME_DIR="$WORK"
+    kill -9 "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
+# try_start_x [openbox]: one attempt at a server on a free display (and the
+# window manager); fails if either does not come up.
+try_start_x() {
+    local _
+    # The server picks a display number nobody uses and writes it to fd 3.
+    : >"$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$WORK/display" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        sleep 0.05
+    done
+    [ -s "$WORK/display" ] || return 1
+    export DISPLAY=":$(head -n1 "$WORK/display")"
+    sleep 0.1
+    kill -0 "$XVFB_PID" 2>/dev/null && xwininfo -root >/dev/null 2>&1 || return 1
+    [ "${1:-}" = openbox ] || return 0
+    openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
+        kill -0 "$WM_PID" 2>/dev/null || return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+# start_x [openbox]: Xvfb on a free display, and the window manager if asked.
+# Another server starting at the same moment elsewhere on the machine can
+# still take the display picked, so a failed start is tried again.
+start_x() {
+    local try
     if [ "${1:-}" = openbox ]; then
         command -v openbox >/dev/null 2>&1 || { echo "SKIP: openbox is not installed"; exit 77; }
         command -v xprop >/dev/null 2>&1 || { echo "SKIP: xprop is not installed"; exit 77; }
-        openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-        WM_PID=$!
-        for _ in $(seq 100); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
-            sleep 0.05
-        done
-        fail "openbox did not take the screen: $(cat "$WORK/openbox.log")"
     fi
+    for try in 1 2 3; do
+        try_start_x "$@" && break
+        [ -n "$WM_PID" ] && stop "$WM_PID"
+        [ -n "$XVFB_PID" ] && stop "$XVFB_PID"
+        WM_PID="" XVFB_PID="" DISPLAY=""
+    done
+    [ -n "$XVFB_PID" ] ||
+        fail "no X server with ${1:-no window manager}: $(cat "$WORK/xvfb.log" "$WORK/openbox.log" 2>/dev/null)"
+    export QT_QPA_PLATFORM=xcb
+    export XDG_RUNTIME_DIR="$WORK"
 }
 
 start_program() { # binary
@@ -169,6 +182,22 @@ wait_for() {
         shot poll
         "$@" && return 0
         sleep 0.2
+    done
+    fail "$what"
+}
+
+# wait_active "what" id|not id: waits until window id is (or is not) the
+# active window.
+wait_active() {
+    local what=$1 negate="" _ now
+    shift
+    [ "$1" = not ] && { negate=1; shift; }
+    for _ in $(seq 50); do
+        now=$(xdotool getactivewindow 2>/dev/null)
+        if [ -z "$negate" ]; then [ "$now" = "$1" ] && return 0
+        else [ -n "$now" ] && [ "$now" != "$1" ] && return 0
+        fi
+        sleep 0.05
     done
     fail "$what"
 }
