@@ -54,19 +54,21 @@ stop() { # pid: ends a process started here, forcibly if it does not go
 # try_start_x [openbox]: one attempt at a server on a free display (and the
 # window manager); fails if either does not come up.
 try_start_x() {
-    local _
-    # The server picks a display number nobody uses and writes it to fd 3.
-    : >"$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    local _ n
+    # A display number of our own, well away from the low numbers that
+    # desktops and other servers started with -displayfd take: two servers
+    # that go for the same number at the same moment can both believe they
+    # have it.
+    n=$((200 + RANDOM % 800))
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && return 1
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
+    export DISPLAY=":$n"
     for _ in $(seq 100); do
-        [ -s "$WORK/display" ] && break
         kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        xwininfo -root >/dev/null 2>&1 && break
         sleep 0.05
     done
-    [ -s "$WORK/display" ] || return 1
-    export DISPLAY=":$(head -n1 "$WORK/display")"
-    sleep 0.1
     kill -0 "$XVFB_PID" 2>/dev/null && xwininfo -root >/dev/null 2>&1 || return 1
     [ "${1:-}" = openbox ] || return 0
     openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
@@ -88,7 +90,7 @@ start_x() {
         command -v openbox >/dev/null 2>&1 || { echo "SKIP: openbox is not installed"; exit 77; }
         command -v xprop >/dev/null 2>&1 || { echo "SKIP: xprop is not installed"; exit 77; }
     fi
-    for try in 1 2 3; do
+    for try in 1 2 3 4 5; do
         try_start_x "$@" && break
         [ -n "$WM_PID" ] && stop "$WM_PID"
         [ -n "$XVFB_PID" ] && stop "$XVFB_PID"
