@@ -120,9 +120,9 @@ windows() { # title
         [ -n "$w" ] && [ "$w" -gt 100 ] && echo "$id $x $y $w $h"
     done
 }
-wait_windows() { # title count
+wait_windows() { # title count: up to about 10 s, for a loaded machine
     local _
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         [ "$(windows "$1" | wc -l)" -ge "$2" ] && return 0
         sleep 0.05
     done
@@ -175,12 +175,12 @@ open_from_menu() {
     return 1
 }
 
-# wait_for "what" command...: polls a check for up to about 5 s, taking a
+# wait_for "what" command...: polls a check for up to about 10 s, taking a
 # fresh screenshot named "poll" before each try.
 wait_for() {
     local what=$1 _
     shift
-    for _ in $(seq 25); do
+    for _ in $(seq 40); do
         shot poll
         "$@" && return 0
         sleep 0.2
