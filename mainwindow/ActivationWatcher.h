@@ -21,6 +21,9 @@ public:
 
     // To be called from the window's showEvent.
     void Shown();
+    // Connected to the application's focus-window change; now is null while
+    // another application has the focus.
+    void FocusWindowChanged(QWindow* now);
 
 signals:
     void Activated();
@@ -28,7 +31,6 @@ signals:
 private:
     enum class Kind { None, Self, OwnDialog, Other };
 
-    void FocusWindowChanged(QWindow* now);
     Kind Classify(QWindow* w) const;
 
     QWidget* window_;

@@ -2,6 +2,8 @@
 
 #include "mainwindow/Twips.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QMouseEvent>
@@ -21,16 +23,33 @@ namespace {
 constexpr qint64 RepaintIntervalMs = 30;
 
 // Font names the drawing code asks for, and the installed fonts that stand in
-// for them. "symbol" is asked for the radian labels, which are written with the
-// letter pi itself, so its stand-in must be a serif font that has it.
+// for them, best first. "symbol" is asked for the radian labels, which are
+// written with the letter pi itself: its stand-in is a serif font that has pi,
+// preferably one of the narrow Times metrics the labels' fixed offsets suit.
 struct FontSubstitute {
     const char* asked;
-    const char* used;
+    const char* candidates[2];
 };
 constexpr FontSubstitute FontSubstitutes[] = {
-    {"MS Serif", "DejaVu Serif"},
-    {"symbol", "DejaVu Serif"},
+    {"MS Serif", {"DejaVu Serif", nullptr}},
+    {"symbol", {"Nimbus Roman", "DejaVu Serif"}},
 };
+
+QString InstalledFamily(const QString& asked) {
+    for (const FontSubstitute& s : FontSubstitutes) {
+        if (asked.compare(QLatin1String(s.asked), Qt::CaseInsensitive) != 0)
+            continue;
+        for (const char* candidate : s.candidates) {
+            if (!candidate)
+                break;
+            const QString family = QLatin1String(candidate);
+            if (QFontDatabase::hasFamily(family) && QFontMetrics(QFont(family)).inFontUcs4(0x03C0))
+                return family;
+        }
+        return QLatin1String(s.candidates[0]);
+    }
+    return asked;
+}
 
 // Rounds a user coordinate to single precision. False for NaN and for values
 // outside the float range, which must not be converted at all.
@@ -195,7 +214,9 @@ void DrawingWindow::PSet(double x, double y, QColor colour) {
     QPointF device;
     if (!Target() || !ToDevice(x, y, device))
         return;
-    const int diameter = std::max(1, static_cast<int>(std::lround(drawWidth_ * Ratio())));
+    // Wider than the window is as wide as it needs to be.
+    const double wanted = std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
+    const int diameter = std::max(1, static_cast<int>(std::lround(wanted)));
     FillDot(device, diameter, colour);
     Drawn();
 }
@@ -214,13 +235,11 @@ void DrawingWindow::FillDot(QPointF device, int diameter, QColor colour) {
     const double cx = x0 + diameter / 2.0, cy = y0 + diameter / 2.0;
     const double r2 = diameter * diameter / 4.0;
     const QRgb rgb = colour.rgb();
-    for (int j = y0; j < y0 + diameter; ++j) {
-        if (j < 0 || j >= image_.height())
-            continue;
+    const int jEnd = std::min(y0 + diameter, image_.height());
+    const int iEnd = std::min(x0 + diameter, image_.width());
+    for (int j = std::max(y0, 0); j < jEnd; ++j) {
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(j));
-        for (int i = x0; i < x0 + diameter; ++i) {
-            if (i < 0 || i >= image_.width())
-                continue;
+        for (int i = std::max(x0, 0); i < iEnd; ++i) {
             const double ddx = i + 0.5 - cx, ddy = j + 0.5 - cy;
             if (diameter > 3 && ddx * ddx + ddy * ddy > r2)
                 continue;
@@ -239,7 +258,7 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
     if (!Target() || !ToDevice(x1, y1, a) || !ToDevice(x2, y2, b))
         return;
     const qreal ratio = Ratio();
-    const double penWidth = drawWidth_ * ratio;
+    const double penWidth = std::min(drawWidth_ * ratio, 2.0 * (image_.width() + image_.height()));
     const double margin = penWidth + 4;
     a = PixelCentre(a);
     b = PixelCentre(b);
@@ -261,12 +280,7 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
 }
 
 QFont DrawingWindow::CurrentFont() const {
-    QString family = fontName_;
-    for (const FontSubstitute& s : FontSubstitutes) {
-        if (fontName_.compare(QLatin1String(s.asked), Qt::CaseInsensitive) == 0)
-            family = QLatin1String(s.used);
-    }
-    QFont font(family);
+    QFont font(InstalledFamily(fontName_));
     // Pixel sizes at 96 dpi, whatever the platform reports.
     font.setPixelSize(std::max(1, PointsToPixels(fontSize_)));
     font.setBold(fontBold_);

@@ -56,7 +56,8 @@ public:
     // the user scale's top-left corner.
     void Clear();
     // A point of the current line width (width 3: a filled dot of about three
-    // pixels) in the given colour, or in the ink colour.
+    // pixels) in the given colour, or in the ink colour; the current point
+    // moves to it.
     void PSet(double x, double y, QColor colour);
     void PSet(double x, double y);
     // A line in the ink colour, current line width and style; the current

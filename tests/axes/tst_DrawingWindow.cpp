@@ -106,6 +106,8 @@ void TestDrawingWindow::pointWidth_data() {
     QTest::newRow("width 2") << 2 << 4;
     QTest::newRow("tick dot, width 3") << 3 << 9;
     QTest::newRow("width 5, a disc") << 5 << 21;
+    const int side = Twips(NormalSide) - 2 * DrawingWindow::FrameWidth;
+    QTest::newRow("wider than the window") << std::numeric_limits<int>::max() << side * side;
 }
 
 void TestDrawingWindow::pointWidth() {
@@ -323,7 +325,7 @@ void TestDrawingWindow::substitutesFonts_data() {
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("installed");
     QTest::newRow("MS Serif") << QStringLiteral("MS Serif") << QStringLiteral("DejaVu Serif");
-    QTest::newRow("symbol") << QStringLiteral("symbol") << QStringLiteral("DejaVu Serif");
+    QTest::newRow("symbol") << QStringLiteral("symbol") << QStringLiteral("Nimbus Roman");
 }
 
 void TestDrawingWindow::substitutesFonts() {

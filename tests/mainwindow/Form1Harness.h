@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -84,9 +85,13 @@ inline ModalSeen WithModal(const std::function<void()>& action,
     ModalSeen seen;
     QTimer poll;
     poll.setInterval(5);
+    int waits = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || seen.shown)
+            return;
+        // Answered once it has the focus, as a user would.
+        if (!modal->isActiveWindow() && ++waits < 100)
             return;
         seen.shown = true;
         seen.className = QString::fromLatin1(modal->metaObject()->className());
