@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@ class clsEquation {
 public:
     clsEquation();
     ~clsEquation();
+    clsEquation(const clsEquation&) = delete;
+    clsEquation& operator=(const clsEquation&) = delete;
+    clsEquation(clsEquation&&) noexcept;
+    clsEquation& operator=(clsEquation&&) noexcept;
 
     bool Graus() const;
     void SetGraus(bool value);
@@ -30,4 +35,9 @@ public:
     // True when the last Solve passed over a domain fault or ended with no
     // value left, so Solution is not the expression's value at that point.
     bool Undefined() const;
+
+private:
+    friend struct EquationInspector; // read-only view for the engine's tests
+    struct State;
+    std::unique_ptr<State> state_;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quivela::expression {
+
+// Uniform single-precision numbers in [0, 1) (SplitMix64 underneath).
+class RandomGenerator {
+public:
+    explicit RandomGenerator(std::uint64_t seed);
+
+    // Takes a new seed from the clock. The clock is mixed with the current
+    // state: calls within the clock's resolution (a plot calls this tens of
+    // thousands of times a second) still get different seeds.
+    void ReseedFromClock();
+    void Reseed(std::uint64_t seed);
+
+    float Next();                        // the next number; remembered as the last one
+    float Last() const { return last_; } // the number drawn last
+    // A number fixed by the key alone (the same key always gives the same
+    // number), remembered as the last one.
+    float Fixed(double key);
+
+private:
+    std::uint64_t NextBits();
+
+    std::uint64_t state_;
+    float last_ = 0;
+};
+
+// The one generator of the process, shared by "rnd", "rnd(", "rand(" and
+// "random(" of every expression object: the language defines one sequence
+// for the whole program, so this is the single piece of global state of the
+// engine. Seeded from the clock on first use.
+RandomGenerator& ProcessRandomGenerator();
+
+} // namespace quivela::expression
