@@ -60,6 +60,14 @@ bool IsIdentifier(std::string_view s) {
     return true;
 }
 
+// The end of a 1101 or 1104 description: the call token and ")", or ")" alone
+// when the call's slot had been emptied by a fault passed over earlier.
+bool IsCallText(std::string_view s) {
+    if (s == ")")
+        return true;
+    return s.size() > 2 && s.substr(s.size() - 2) == "()" && IsIdentifier(s.substr(0, s.size() - 2));
+}
+
 // Every error that leaves the engine has one of the known numbers, the
 // engine's source and the description that goes with its number.
 std::string CheckError(const EngineError& e) {
@@ -78,9 +86,8 @@ std::string CheckError(const EngineError& e) {
     case 1101: {
         constexpr std::string_view prefix = "Função não definida: ";
         std::string_view rest = std::string_view(d).substr(std::min(d.size(), prefix.size()));
-        bool ok = StartsWith(d, prefix) && rest.size() > 2 && rest.substr(rest.size() - 2) == "()" &&
-                  IsIdentifier(rest.substr(0, rest.size() - 2));
-        return ok ? "" : "error 1101 described as \"" + d + "\"";
+        return StartsWith(d, prefix) && IsCallText(rest) ? ""
+                                                         : "error 1101 described as \"" + d + "\"";
     }
     case 1102: {
         constexpr std::string_view prefix = "Variável não definida: ";
@@ -90,10 +97,8 @@ std::string CheckError(const EngineError& e) {
     case 1104: {
         constexpr std::string_view prefix = "Argumento inválido na expressão: ";
         std::string_view rest = std::string_view(d).substr(std::min(d.size(), prefix.size()));
-        bool ok = StartsWith(d, prefix) &&
-                  (rest == ")" || (rest.size() > 2 && rest.substr(rest.size() - 2) == "()" &&
-                                   IsIdentifier(rest.substr(0, rest.size() - 2))));
-        return ok ? "" : "error 1104 described as \"" + d + "\"";
+        return StartsWith(d, prefix) && IsCallText(rest) ? ""
+                                                         : "error 1104 described as \"" + d + "\"";
     }
     default:
         return "unexpected error number " + std::to_string(e.Number()) + " \"" + d + "\"";
@@ -210,14 +215,18 @@ std::string SolveAll(const Input& in, bool graus, bool random, std::vector<Outco
 } // namespace
 
 bool MayUseRandom(std::string_view text) {
-    std::string letters;
+    // Rebuild the names as the parser sees them: characters outside the
+    // language vanish without ending a name, operators and brackets end it.
+    std::string names;
     for (char c : text) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
-        if (c >= 'a' && c <= 'z')
-            letters.push_back(c);
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.')
+            names.push_back(c);
+        else if (std::string_view("+-*/\\^%,()").find(c) != std::string_view::npos)
+            names.push_back(' ');
     }
-    return letters.find("rnd") != std::string::npos || letters.find("rand") != std::string::npos;
+    return names.find("rnd") != std::string::npos || names.find("rand") != std::string::npos;
 }
 
 std::string CheckEquationInvariants(std::string_view input) {

@@ -100,7 +100,7 @@ void HostileInput::typed_data() {
     value("capital accented letters", "XÉ", 2.0, 2.0);
     value("pi sign is not pi", "2π", 2.0, 2.0);
     value("typed tilde is not a minus", "~2", 2.0, 2.0);
-    value("typed tilde keeps the difference", "5~-3", 2.0, 8.0);
+    value("typed tilde keeps the difference", "5~-3", 2.0, 2.0);
     value("minus then typed tilde", "-~2", 2.0, -2.0);
     error("equals sign joins a name", "x=2", 1102, QStringLiteral("Variável não definida: x2"));
     value("semicolon joins digits", "1;2", 2.0, 12.0);
