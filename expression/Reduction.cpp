@@ -54,9 +54,11 @@ double Combine(TokenKind op, double left, double right, CheckedSteps& steps) {
     }
 }
 
-// One evaluation: the working list and the scratch of Part "Solve" of the
-// language (N, P, C, A, B, U, W). U and W keep their values from one call
-// to the next within the evaluation.
+// One evaluation: the working list and the scratch of the walk, all zero at
+// the start: the order index N, the closing position C, the first and last
+// argument positions A and B, and the argument values U and W. U and W keep
+// their values from one call to the next within the evaluation, so a call
+// whose argument cannot be read computes with what the call before it left.
 class Walk {
 public:
     Walk(const ParsedExpression& parsed, std::vector<Slot>& slots, const ReductionContext& context)
@@ -174,7 +176,11 @@ private:
         }
     }
 
-    // Steps (b) to (n) of a function call; see the language's description.
+    // A function call: (b) N += 1; (c) C = order[N]; (d) A = NextToken(P);
+    // (e) B = PrevToken(C); (f) A must lie before C, else 1104; (g) U = A;
+    // (h) B must lie after P, else 1104; (i) W = B; (j)-(m) empty B, A, P and
+    // C; (n) P = the function of U and W, 1101 for a name the library lacks.
+    // An emptied slot P arrives here with an empty name.
     void CallCase(int p, std::string_view name, int function) {
         TakeClosing();
         a_ = NextToken(p, slots_);

@@ -13,6 +13,7 @@ public:
     ~clsEquation();
     clsEquation(const clsEquation&) = delete;
     clsEquation& operator=(const clsEquation&) = delete;
+    // A moved-from object may only be destroyed or assigned to.
     clsEquation(clsEquation&&) noexcept;
     clsEquation& operator=(clsEquation&&) noexcept;
 
