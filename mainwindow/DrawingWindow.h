@@ -4,8 +4,11 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
+
+class QPainter;
 
 // A picture box: one of the nine drawing windows of the main window.
 //
@@ -28,6 +31,12 @@ public:
 
     explicit DrawingWindow(int index, QWidget* parent = nullptr);
 
+    // The paper colour every drawing window starts with, until the user picks
+    // a background for a graph.
+    static QColor StartBackground() { return QColor(255, 255, 255); }
+    // Width of the sunken border around the drawing area, in pixels.
+    static constexpr int FrameWidth = 2;
+
     // The window's index in the control array Picture1 (1 to 9).
     int Index() const { return index_; }
 
@@ -47,7 +56,8 @@ public:
     // the user scale's top-left corner.
     void Clear();
     // A point of the current line width (width 3: a filled dot of about three
-    // pixels) in the given colour, or in the ink colour.
+    // pixels) in the given colour, or in the ink colour; the current point
+    // moves to it.
     void PSet(double x, double y, QColor colour);
     void PSet(double x, double y);
     // A line in the ink colour, current line width and style; the current
@@ -96,18 +106,29 @@ private:
     void EnsureImage();
     void Drawn(); // after each operation: live views show progress
     QFont CurrentFont() const;
+    // Whether drawing operations land anywhere: a live window that is hidden
+    // keeps nothing. Makes sure the backing image matches the widget.
+    bool Target();
+    // User coordinates -> backing-image device pixels, after rounding to
+    // single precision; false when a value does not fit a float or the scale
+    // is degenerate.
+    bool ToDevice(double x, double y, QPointF& device) const;
+    void FillDot(QPointF device, int diameter, QColor colour);
+    void Render(QPainter& painter) const;
+    qreal Ratio() const;
 
     int index_;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool persistent_ = false;
     QImage image_;
     QColor foreColor_ = Qt::black;
-    QColor backColor_;
-    QString fontName_;
+    QColor backColor_ = StartBackground();
+    QString fontName_ = QStringLiteral("DejaVu Sans");
     double fontSize_ = 8.25;
     bool fontBold_ = false;
     int drawWidth_ = 1;
     Style drawStyle_ = Style::Solid;
     double currentX_ = 0, currentY_ = 0;
     QElapsedTimer sinceRepaint_;
+    bool updatePending_ = false;
 };

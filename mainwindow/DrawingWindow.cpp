@@ -1,0 +1,408 @@
+#include "mainwindow/DrawingWindow.h"
+
+#include "mainwindow/Twips.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+#include <QRectF>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+// Live windows show their progress at most this often while a plot runs.
+constexpr qint64 RepaintIntervalMs = 30;
+
+// Font names the drawing code asks for, and the installed fonts that stand in
+// for them, best first. "symbol" is asked for the radian labels, which are
+// written with the letter pi itself: its stand-in is a serif font that has pi,
+// preferably one of the narrow Times metrics the labels' fixed offsets suit.
+struct FontSubstitute {
+    const char* asked;
+    const char* candidates[2];
+};
+constexpr FontSubstitute FontSubstitutes[] = {
+    {"MS Serif", {"DejaVu Serif", nullptr}},
+    {"symbol", {"Nimbus Roman", "DejaVu Serif"}},
+};
+
+QString InstalledFamily(const QString& asked) {
+    for (const FontSubstitute& s : FontSubstitutes) {
+        if (asked.compare(QLatin1String(s.asked), Qt::CaseInsensitive) != 0)
+            continue;
+        for (const char* candidate : s.candidates) {
+            if (!candidate)
+                break;
+            const QString family = QLatin1String(candidate);
+            if (QFontDatabase::hasFamily(family) && QFontMetrics(QFont(family)).inFontUcs4(0x03C0))
+                return family;
+        }
+        return QLatin1String(s.candidates[0]);
+    }
+    return asked;
+}
+
+// Rounds a user coordinate to single precision. False for NaN and for values
+// outside the float range, which must not be converted at all.
+bool ToFloat(double value, double& rounded) {
+    if (!(std::fabs(value) <= static_cast<double>(FLT_MAX)))
+        return false;
+    rounded = static_cast<double>(static_cast<float>(value));
+    return true;
+}
+
+// Liang-Barsky clipping of a segment to a rectangle; false when nothing of the
+// segment is inside. Keeps huge device coordinates away from the rasteriser.
+bool ClipLine(QPointF& a, QPointF& b, const QRectF& r) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    return true;
+}
+
+// Centre of the device pixel that holds p, so that lines and points agree on
+// which pixel a user coordinate falls in.
+QPointF PixelCentre(QPointF p) {
+    return QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
+}
+
+} // namespace
+
+DrawingWindow::DrawingWindow(int index, QWidget* parent) : QWidget(parent), index_(index) {
+    setObjectName(QStringLiteral("Picture1_%1").arg(index));
+    setContentsMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+qreal DrawingWindow::Ratio() const {
+    return std::max<qreal>(1.0, devicePixelRatioF());
+}
+
+void DrawingWindow::SetScale(double left, double top, double right, double bottom) {
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+}
+
+QPointF DrawingWindow::ToUser(QPointF widgetPos) const {
+    const QRect cr = contentsRect();
+    const double fx = (widgetPos.x() - cr.x()) / cr.width();
+    const double fy = (widgetPos.y() - cr.y()) / cr.height();
+    return QPointF(left_ + fx * (right_ - left_), top_ + fy * (bottom_ - top_));
+}
+
+QPointF DrawingWindow::ToWidget(double x, double y) const {
+    const QRect cr = contentsRect();
+    return QPointF(cr.x() + (x - left_) / (right_ - left_) * cr.width(),
+                   cr.y() + (y - top_) / (bottom_ - top_) * cr.height());
+}
+
+bool DrawingWindow::ToDevice(double x, double y, QPointF& device) const {
+    double xf = 0, yf = 0;
+    if (!ToFloat(x, xf) || !ToFloat(y, yf))
+        return false;
+    const double w = image_.width(), h = image_.height();
+    const double dx = (xf - left_) / (right_ - left_) * w;
+    const double dy = (yf - top_) / (bottom_ - top_) * h;
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return false;
+    device = QPointF(dx, dy);
+    return true;
+}
+
+void DrawingWindow::SetPersistent(bool on) {
+    persistent_ = on;
+    if (!on && !isVisible())
+        image_ = QImage();
+}
+
+bool DrawingWindow::Target() {
+    if (!persistent_ && !isVisible())
+        return false;
+    EnsureImage();
+    return !image_.isNull();
+}
+
+void DrawingWindow::EnsureImage() {
+    const qreal ratio = Ratio();
+    const QSize size = contentsRect().size() * ratio;
+    if (size.isEmpty()) {
+        image_ = QImage();
+        return;
+    }
+    if (!image_.isNull() && image_.size() == size && image_.devicePixelRatio() == ratio)
+        return;
+    QImage fresh(size, QImage::Format_RGB32);
+    fresh.fill(backColor_);
+    if (!image_.isNull()) {
+        // Keep what was drawn when the window is resized or moves to a screen
+        // of another pixel ratio.
+        QPainter p(&fresh);
+        p.drawImage(
+            QRectF(QPointF(0, 0), QSizeF(image_.size()) * (ratio / image_.devicePixelRatio())),
+            image_);
+    }
+    fresh.setDevicePixelRatio(ratio);
+    image_ = fresh;
+}
+
+void DrawingWindow::Drawn() {
+    if (!isVisible())
+        return;
+    if (!updatePending_) {
+        update();
+        updatePending_ = true;
+    }
+    if (persistent_)
+        return;
+    // A live window is watched while a plot runs without an event loop: show
+    // the progress now and then, but do not pay a repaint for every point.
+    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= RepaintIntervalMs) {
+        repaint();
+        sinceRepaint_.restart();
+    }
+}
+
+void DrawingWindow::Clear() {
+    currentX_ = left_;
+    currentY_ = top_;
+    if (!Target())
+        return;
+    image_.fill(backColor_);
+    Drawn();
+}
+
+void DrawingWindow::PSet(double x, double y) {
+    PSet(x, y, foreColor_);
+}
+
+void DrawingWindow::PSet(double x, double y, QColor colour) {
+    double xf = 0, yf = 0;
+    if (!ToFloat(x, xf) || !ToFloat(y, yf))
+        return;
+    currentX_ = xf;
+    currentY_ = yf;
+    QPointF device;
+    if (!Target() || !ToDevice(x, y, device))
+        return;
+    // Wider than the window is as wide as it needs to be.
+    const double wanted = std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
+    const int diameter = std::max(1, static_cast<int>(std::lround(wanted)));
+    FillDot(device, diameter, colour);
+    Drawn();
+}
+
+void DrawingWindow::FillDot(QPointF device, int diameter, QColor colour) {
+    // Reject far-away points before they become integers.
+    if (device.x() < -diameter || device.y() < -diameter ||
+        device.x() >= image_.width() + diameter || device.y() >= image_.height() + diameter)
+        return;
+    // A square block of diameter pixels around the point's pixel, with the
+    // corners cut to a disc from diameter 4 on (1 to 3 stay full squares, as a
+    // small round dot looks on screen).
+    const int px = static_cast<int>(std::floor(device.x()));
+    const int py = static_cast<int>(std::floor(device.y()));
+    const int x0 = px - (diameter - 1) / 2, y0 = py - (diameter - 1) / 2;
+    const double cx = x0 + diameter / 2.0, cy = y0 + diameter / 2.0;
+    const double r2 = diameter * diameter / 4.0;
+    const QRgb rgb = colour.rgb();
+    const int jEnd = std::min(y0 + diameter, image_.height());
+    const int iEnd = std::min(x0 + diameter, image_.width());
+    for (int j = std::max(y0, 0); j < jEnd; ++j) {
+        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(j));
+        for (int i = std::max(x0, 0); i < iEnd; ++i) {
+            const double ddx = i + 0.5 - cx, ddy = j + 0.5 - cy;
+            if (diameter > 3 && ddx * ddx + ddy * ddy > r2)
+                continue;
+            row[i] = rgb;
+        }
+    }
+}
+
+void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
+    double fx1 = 0, fy1 = 0, fx2 = 0, fy2 = 0;
+    if (!ToFloat(x1, fx1) || !ToFloat(y1, fy1) || !ToFloat(x2, fx2) || !ToFloat(y2, fy2))
+        return;
+    currentX_ = fx2;
+    currentY_ = fy2;
+    QPointF a, b;
+    if (!Target() || !ToDevice(x1, y1, a) || !ToDevice(x2, y2, b))
+        return;
+    const qreal ratio = Ratio();
+    const double penWidth = std::min(drawWidth_ * ratio, 2.0 * (image_.width() + image_.height()));
+    const double margin = penWidth + 4;
+    a = PixelCentre(a);
+    b = PixelCentre(b);
+    QRectF bounds(-margin, -margin, image_.width() + 2 * margin, image_.height() + 2 * margin);
+    if (!ClipLine(a, b, bounds))
+        return;
+    QPainter p(&image_);
+    // The painter works in device pixels here; undo the image's ratio.
+    p.scale(1 / image_.devicePixelRatio(), 1 / image_.devicePixelRatio());
+    QPen pen(foreColor_, penWidth, drawStyle_ == Style::Dot ? Qt::DotLine : Qt::SolidLine,
+             Qt::SquareCap);
+    p.setPen(pen);
+    if (a == b)
+        p.drawPoint(a);
+    else
+        p.drawLine(QLineF(a, b));
+    p.end();
+    Drawn();
+}
+
+QFont DrawingWindow::CurrentFont() const {
+    QFont font(InstalledFamily(fontName_));
+    // Pixel sizes at 96 dpi, whatever the platform reports.
+    font.setPixelSize(std::max(1, PointsToPixels(fontSize_)));
+    font.setBold(fontBold_);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void DrawingWindow::SetFontName(const QString& name) {
+    fontName_ = name;
+}
+
+void DrawingWindow::SetFontSize(double points) {
+    if (std::isfinite(points) && points > 0)
+        fontSize_ = points;
+}
+
+void DrawingWindow::SetFontBold(bool bold) {
+    fontBold_ = bold;
+}
+
+void DrawingWindow::Print(const QString& text) {
+    double xf = 0, yf = 0;
+    if (!ToFloat(currentX_, xf) || !ToFloat(currentY_, yf))
+        return;
+    const QRect cr = contentsRect();
+    const QFont font = CurrentFont();
+    const QFontMetricsF metrics(font);
+    const double userLine = metrics.height() / cr.height() * (bottom_ - top_);
+    QPointF device;
+    if (Target() && ToDevice(xf, yf, device)) {
+        const qreal ratio = image_.devicePixelRatio();
+        const QPointF logical = device / ratio;
+        const double limit = 4.0 * (image_.width() + image_.height());
+        if (std::fabs(logical.x()) < limit && std::fabs(logical.y()) < limit) {
+            QPainter p(&image_);
+            p.setFont(font);
+            p.setPen(foreColor_);
+            p.drawText(QRectF(std::floor(logical.x()), std::floor(logical.y()), limit, limit),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+            p.end();
+            Drawn();
+        }
+    }
+    // Printing leaves the current point at the start of the next line.
+    currentX_ = left_;
+    currentY_ = yf + userLine;
+}
+
+QImage DrawingWindow::Image() const {
+    const qreal ratio = Ratio();
+    QImage out(size() * ratio, QImage::Format_RGB32);
+    out.setDevicePixelRatio(ratio);
+    out.fill(palette().window().color());
+    QPainter p(&out);
+    Render(p);
+    return out;
+}
+
+void DrawingWindow::Render(QPainter& p) const {
+    const QRect outer = rect();
+    const QRect cr = contentsRect();
+    // A thin sunken border, as a picture box has.
+    if (FrameWidth > 0 && !outer.isEmpty()) {
+        const QColor shadow(160, 160, 160), darkShadow(105, 105, 105), light(255, 255, 255),
+            midLight(227, 227, 227);
+        const int w = outer.width(), h = outer.height();
+        p.fillRect(0, 0, w, 1, shadow);
+        p.fillRect(0, 0, 1, h, shadow);
+        p.fillRect(0, h - 1, w, 1, light);
+        p.fillRect(w - 1, 0, 1, h, light);
+        if (FrameWidth > 1) {
+            p.fillRect(1, 1, w - 2, 1, darkShadow);
+            p.fillRect(1, 1, 1, h - 2, darkShadow);
+            p.fillRect(1, h - 2, w - 2, 1, midLight);
+            p.fillRect(w - 2, 1, 1, h - 2, midLight);
+        }
+    }
+    if (image_.isNull())
+        p.fillRect(cr, backColor_); // a live window just shown, or never drawn
+    else
+        p.drawImage(QRectF(cr), image_);
+}
+
+void DrawingWindow::paintEvent(QPaintEvent*) {
+    updatePending_ = false;
+    if (!image_.isNull())
+        EnsureImage(); // follows a change of screen or size
+    QPainter p(this);
+    Render(p);
+}
+
+void DrawingWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!image_.isNull())
+        EnsureImage();
+}
+
+void DrawingWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    updatePending_ = false;
+    if (!persistent_) {
+        // Nothing of a live window survives hiding: shown again, it holds
+        // only its background colour.
+        image_ = QImage();
+        EnsureImage();
+        sinceRepaint_.start();
+    }
+}
+
+void DrawingWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!persistent_)
+        image_ = QImage();
+}
+
+void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
+    // The pointer stands on a pixel; report that pixel's centre, so that the
+    // middle pixel of a window reads as the middle of its scale.
+    const QPointF pos = event->position();
+    const QPointF user = ToUser(QPointF(std::floor(pos.x()) + 0.5, std::floor(pos.y()) + 0.5));
+    double x = 0, y = 0;
+    if (ToFloat(user.x(), x) && ToFloat(user.y(), y))
+        emit MouseMoved(index_, static_cast<float>(x), static_cast<float>(y));
+    QWidget::mouseMoveEvent(event);
+}
