@@ -1,6 +1,7 @@
 #include "mainwindow/Composition.h"
 
 #include "expression/EngineError.h"
+#include "expression/ErrorTexts.h"
 #include "expression/IdentifierSpans.h"
 #include "expression/clsEquation.h"
 
@@ -126,7 +127,7 @@ QString Composition::Compose(Operation op, const QString& f, const QString& g,
 
 QString Composition::PlainDecimal(double v) {
     if (!std::isfinite(v))
-        throw EngineError(6, "Capacidade excedida");
+        throw quivela::expression::MakeEngineError(quivela::expression::ErrorCode::Overflow, {});
     if (v == 0.0)
         return QStringLiteral("0"); // also for -0, which reads back as the same number
     // The fixed form of the shortest round-trip digits: at most 309 integer
@@ -135,7 +136,7 @@ QString Composition::PlainDecimal(double v) {
     char buf[400];
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
     if (ec != std::errc())
-        throw EngineError(6, "Capacidade excedida");
+        throw quivela::expression::MakeEngineError(quivela::expression::ErrorCode::Overflow, {});
     return QString::fromLatin1(buf, end - buf);
 }
 

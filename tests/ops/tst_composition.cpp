@@ -229,7 +229,8 @@ void CompositionTest::plainDecimal_data() {
     QTest::newRow("1e-7") << 1e-7 << "0.0000001";
     QTest::newRow("-1.5e-10") << -1.5e-10 << "-0.00000000015";
     QTest::newRow("123456.789") << 123456.789 << "123456.789";
-    QTest::newRow("large with digits") << 1.2345678901234568e20 << "123456789012345680000";
+    // Beyond 17 digits the integral digits are the double's exact value.
+    QTest::newRow("large with digits") << 1.2345678901234568e20 << "123456789012345683968";
 }
 
 void CompositionTest::plainDecimal() {
@@ -241,8 +242,8 @@ void CompositionTest::plainDecimal() {
 void CompositionTest::plainDecimalLongForms() {
     const QString largest = Composition::PlainDecimal(std::numeric_limits<double>::max());
     QCOMPARE(largest.size(), 309);
-    QVERIFY(largest.startsWith(QStringLiteral("17976931348623157")));
-    QVERIFY(largest.mid(17).count(QLatin1Char('0')) == 292);
+    QVERIFY(largest.startsWith(QStringLiteral("179769313486231570814527423731704356798")));
+    QVERIFY(largest.endsWith(QStringLiteral("184124858368")));
 
     const QString smallest = Composition::PlainDecimal(std::numeric_limits<double>::denorm_min());
     QCOMPARE(smallest, QStringLiteral("0.") + QString(323, QLatin1Char('0')) + QLatin1Char('5'));

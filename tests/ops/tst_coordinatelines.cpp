@@ -59,10 +59,13 @@ std::pair<int, int> DarkAlong(const DrawingWindow& w, double x1, double y1, doub
     return {dark, samples};
 }
 
-int DarkCount(const QImage& image) {
+// Dark pixels inside the window's border.
+int DarkCount(const DrawingWindow& w) {
+    const QImage image = w.Image();
+    const QRect inside = w.contentsRect();
     int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
             n += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
     return n;
 }
@@ -72,11 +75,14 @@ bool Dotted(std::pair<int, int> along) {
     return along.second > 0 && along.first >= along.second / 5 && along.first < along.second;
 }
 
-// Widest run of dark pixels in one row (or column) of the image through p.
-int RunWidth(const QImage& image, QPoint p, bool horizontal) {
+// Widest run of dark pixels in the row (or column) through p, inside the border.
+int RunWidth(const DrawingWindow& w, QPoint p, bool horizontal) {
+    const QImage image = w.Image();
+    const QRect inside = w.contentsRect();
     int best = 0, run = 0;
-    const int n = horizontal ? image.width() : image.height();
-    for (int i = 0; i < n; ++i) {
+    const int first = horizontal ? inside.left() : inside.top();
+    const int last = horizontal ? inside.right() : inside.bottom();
+    for (int i = first; i <= last; ++i) {
         const QPoint q = horizontal ? QPoint(i, p.y()) : QPoint(p.x(), i);
         run = Dark(image, q) ? run + 1 : 0;
         best = std::max(best, run);
@@ -166,7 +172,7 @@ void CoordinateLinesTest::linesOfOneGraph() {
                                 .arg(horizontal.first)
                                 .arg(horizontal.second)));
         if (!expectLines)
-            QCOMPARE(DarkCount(w->Image()), 0);
+            QCOMPARE(DarkCount(*w), 0);
         else if (wantVertical)
             // The vertical line ends at the point: nothing above 4 at a.
             QCOMPARE(DarkAlong(*w, a, y + (y > 0 ? 0.3 : -0.3), a, y > 0 ? 9.0 : -9.0).first, 0);
@@ -186,9 +192,8 @@ void CoordinateLinesTest::linesAreThinAndStateRestored() {
 
     for (DrawingWindow* w : {f.normal.get(), f.enlarged.get(), o.normal.get(), o.enlarged.get()}) {
         QCOMPARE(w->DrawStyle(), DrawingWindow::Style::Solid);
-        const QImage image = w->Image();
         const QPoint mid = w->ToWidget(1.5708, 2.0).toPoint();
-        QVERIFY2(RunWidth(image, mid, true) <= 2, qPrintable(QString::number(w->Index())));
+        QVERIFY2(RunWidth(*w, mid, true) <= 2, qPrintable(QString::number(w->Index())));
     }
     QCOMPARE(f.normal->DrawWidth(), 2);
     QCOMPARE(f.enlarged->DrawWidth(), 3);
@@ -220,7 +225,7 @@ void CoordinateLinesTest::abscissaErrorDrawsNothing() {
     }};
     QCOMPARE(CoordinateLines::Draw(abscissa, graphs), std::optional<QString>(description));
     for (DrawingWindow* w : {f.normal.get(), f.enlarged.get(), g.normal.get(), g.enlarged.get()})
-        QCOMPARE(DarkCount(w->Image()), 0);
+        QCOMPARE(DarkCount(*w), 0);
 
     // With no graph drawn the abscissa is not even evaluated: no message.
     const std::array<CoordinateLines::Graph, 3> none{{
@@ -241,9 +246,9 @@ void CoordinateLinesTest::undefinedGraphSkippedOthersDrawn() {
         {true, true, true, QStringLiteral("1+sqr(x)"), o.normal.get(), o.enlarged.get()},
     }};
     QCOMPARE(CoordinateLines::Draw(QStringLiteral("-2"), graphs), std::optional<QString>());
-    QCOMPARE(DarkCount(f.normal->Image()), 0);
-    QCOMPARE(DarkCount(f.enlarged->Image()), 0);
-    QCOMPARE(DarkCount(o.normal->Image()), 0);
+    QCOMPARE(DarkCount(*f.normal), 0);
+    QCOMPARE(DarkCount(*f.enlarged), 0);
+    QCOMPARE(DarkCount(*o.normal), 0);
     QVERIFY(Dotted(DarkAlong(*g.normal, -2, 0, -2, 4)));
     QVERIFY(Dotted(DarkAlong(*g.enlarged, 0, 4, -2, 4)));
 }
