@@ -83,13 +83,18 @@ install_check() {
     rm -rf "$prefix"
 }
 
+# Runs one CI stage, timed; a failing stage is recorded and the next one runs,
+# so that one run reports every failure.
 TIMINGS=()
+FAILED=()
 stage() {
-    local name=$1 start=$SECONDS
+    local name=$1 start=$SECONDS status=0
     shift
     echo "=== $name"
-    "$@"
-    TIMINGS+=("$(printf '%-10s %4d s' "$name" $((SECONDS - start)))")
+    "$@" || status=$?
+    [ "$status" -ne 0 ] && FAILED+=("$name")
+    TIMINGS+=("$(printf '%-10s %4d s%s' "$name" $((SECONDS - start)) \
+        "$([ "$status" -ne 0 ] && echo "  FAILED ($status)")")")
 }
 
 ci() {
@@ -110,6 +115,10 @@ ci() {
     stage install install_check
     echo "=== timings"
     printf '%s\n' "${TIMINGS[@]}"
+    if [ ${#FAILED[@]} -ne 0 ]; then
+        echo "failed: ${FAILED[*]}" >&2
+        return 1
+    fi
 }
 
 cmd=${1:-run}
