@@ -91,7 +91,12 @@ stage() {
     local name=$1 start=$SECONDS status=0
     shift
     echo "=== $name"
-    "$@" || status=$?
+    # A subshell of its own, so that `set -e` stops the stage at its first
+    # failing command (inside `cmd || ...` bash would ignore it).
+    set +e
+    (set -e; "$@")
+    status=$?
+    set -e
     [ "$status" -ne 0 ] && FAILED+=("$name")
     TIMINGS+=("$(printf '%-10s %4d s%s' "$name" $((SECONDS - start)) \
         "$([ "$status" -ne 0 ] && echo "  FAILED ($status)")")")
