@@ -1,9 +1,7 @@
 #include "help/Form4.h"
 
-#include "mainwindow/Twips.h"
+#include "help/SyntaxPages.h"
 
-Form4::Form4(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("SINTAXE"));
-    setFixedSize(Twips(7350), Twips(11310));
-}
+Form4::Form4(QWidget* parent)
+    : PagedHelpWindow(QStringLiteral("Form4"), QStringLiteral("SINTAXE"), kWidthTwips, kHeightTwips,
+                      SyntaxHelpPages(), parent) {}

@@ -1,9 +1,7 @@
 #include "help/Form5.h"
 
-#include "mainwindow/Twips.h"
+#include "help/FunctionPages.h"
 
-Form5::Form5(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("FUNÇÕES DEFINIDAS"));
-    setFixedSize(Twips(7245), Twips(10965));
-}
+Form5::Form5(QWidget* parent)
+    : PagedHelpWindow(QStringLiteral("Form5"), QStringLiteral("FUNÇÕES DEFINIDAS"), kWidthTwips,
+                      kHeightTwips, FunctionPages(), parent) {}

@@ -73,14 +73,16 @@ QLabel* Title(QWidget* parent, const char* name, const char* caption, int left, 
 } // namespace
 
 Form1Controls::Form1Controls(QWidget* form) {
+    // Creation order is the tab order: the functions first, the shell
+    // buttons last.
     BuildPictures(form);
     BuildTitles(form);
-    BuildShellButtons(form);
-    BuildGraphFrames(form);
-    BuildReadoutGroup(form);
-    BuildLinesGroup(form);
-    BuildEnlargeGroup(form);
     BuildFunctionsGroup(form);
+    BuildGraphFrames(form);
+    BuildLinesGroup(form);
+    BuildReadoutGroup(form);
+    BuildEnlargeGroup(form);
+    BuildShellButtons(form);
 }
 
 void Form1Controls::BuildPictures(QWidget* form) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <string>
+#include <vector>
 
 class DrawingWindow;
 class clsEquation;
@@ -26,6 +27,11 @@ public:
     static constexpr double Step = 0.001;
     static constexpr double NormalBound = 8.0;
     static constexpr double EnlargedBound = 14.0;
+
+    // The abscissae of a plot, in order: Start, then each the previous one
+    // plus Step while it is not beyond End. A whole range at once, so that an
+    // evaluation of many values in one call can be given them.
+    static std::vector<double> Abscissae();
 
     // Gives text to the expression object and plots every sample in colour.
     // An EngineError stops the loop where it is raised and propagates; the

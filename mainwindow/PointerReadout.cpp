@@ -8,9 +8,14 @@ QString PointerReadout::Number(float v, const QLocale& locale) {
     if (!std::isfinite(v))
         return locale.toString(v);
     // A float has 24 significant bits and 100 needs 5 more beyond its factor
-    // of 4, so the product is exact in a double; rounding it to an integer in
-    // the default rounding mode sends exact halves (0.125 -> 12) to even.
-    const double hundredths = std::nearbyint(static_cast<double>(v) * 100.0);
+    // of 4, so the product is exact in a double, and so is its distance to the
+    // integer below: an exact half (0.125 -> 12.5) is recognised as such and
+    // goes to the even neighbour, whatever the floating-point rounding mode.
+    const double scaled = static_cast<double>(v) * 100.0;
+    double hundredths = std::floor(scaled);
+    const double above = scaled - hundredths;
+    if (above > 0.5 || (above == 0.5 && std::fmod(hundredths, 2.0) != 0.0))
+        hundredths += 1.0;
     if (hundredths == 0.0)
         return QStringLiteral("0");
 

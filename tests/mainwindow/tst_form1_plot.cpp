@@ -156,9 +156,17 @@ void TestForm1Plot::messages() {
     const int curveBefore = CountColour(*form->Picture1(graph + 1), Blue);
     SetText(form.get(), boxName, text);
     Control<QWidget>(form.get(), "Abcissa")->setFocus();
-    const ModalSeen seen = WithModal([&] { Click(form.get(), button); });
+    bool normalWhileShown = false;
+    const ModalSeen seen = WithModal([&] { Click(form.get(), button); },
+                                     [&](QWidget* box) {
+                                         normalWhileShown =
+                                             form->Picture1(graph + 1)->isVisible() &&
+                                             !form->Picture1(graph + 4)->isVisible();
+                                         qobject_cast<QMessageBox*>(box)->accept();
+                                     });
     QVERIFY(seen.shown);
     QCOMPARE(seen.text, message);
+    QVERIFY(normalWhileShown); // the message is read against the axes, not a blank view
     QCOMPARE(seen.title, QStringLiteral("Quivela"));
     QCOMPARE(int(seen.icon), icon);
     // The normal view is back in front, with what it held; the flag as it was.
