@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <exception>
@@ -65,7 +65,8 @@ bool IsIdentifier(std::string_view s) {
 bool IsCallText(std::string_view s) {
     if (s == ")")
         return true;
-    return s.size() > 2 && s.substr(s.size() - 2) == "()" && IsIdentifier(s.substr(0, s.size() - 2));
+    return s.size() > 2 && s.substr(s.size() - 2) == "()" &&
+           IsIdentifier(s.substr(0, s.size() - 2));
 }
 
 // Every error that leaves the engine has one of the known numbers, the
@@ -82,7 +83,8 @@ std::string CheckError(const EngineError& e) {
     case 11:
         return d == "Divisão por zero" ? "" : "error 11 described as \"" + d + "\"";
     case 1100:
-        return d == "Número de parênteses incorrecto." ? "" : "error 1100 described as \"" + d + "\"";
+        return d == "Número de parênteses incorrecto." ? ""
+                                                       : "error 1100 described as \"" + d + "\"";
     case 1101: {
         constexpr std::string_view prefix = "Função não definida: ";
         std::string_view rest = std::string_view(d).substr(std::min(d.size(), prefix.size()));

@@ -64,7 +64,9 @@ inline Observed Solve(const QByteArray& text, double x) {
 inline QString Show(const Observed& o) {
     if (o.raised)
         return QStringLiteral("error %1 \"%2\"").arg(o.number).arg(o.description);
-    return QStringLiteral("value %1%2").arg(o.value, 0, 'g', 17).arg(o.undefined ? " (undefined)" : "");
+    return QStringLiteral("value %1%2")
+        .arg(o.value, 0, 'g', 17)
+        .arg(o.undefined ? " (undefined)" : "");
 }
 
 // Checks an observation against a row; QtTest records the first mismatch.

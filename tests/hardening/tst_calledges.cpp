@@ -20,17 +20,25 @@ struct Cell {
     int number = 0;
 };
 
-Cell V(double v) { return {Value, v}; }
+Cell V(double v) {
+    return {Value, v};
+}
 const Cell D{NoValue};
 const Cell E6{Raised, 0, 0, 6};
 const Cell E11{Raised, 0, 0, 11};
-Cell R(double low, double high) { return {Range, low, high}; }
+Cell R(double low, double high) {
+    return {Range, low, high};
+}
 
 const double H = 2 * std::atan(1.0); // the library's pi/2
 const double Big = 1e308;
 const double Tiny = std::numeric_limits<double>::denorm_min();
-double E(double u) { return std::exp(u); }
-double F(double u) { return std::exp(-u); }
+double E(double u) {
+    return std::exp(u);
+}
+double F(double u) {
+    return std::exp(-u);
+}
 
 // One row per call token: the cells at u = 0, 1, -1, 1e308 and -1e308.
 struct Row {
@@ -100,41 +108,54 @@ void CallEdges::extremes_data() {
         {"max", {V(0), V(1), V(-1), V(Big), V(-Big)}},
         {"mod", {E11, V(0), V(0), E6, E6}},
         {"graus", {V(0), V(57.2957795131), V(-57.2957795131), E6, E6}},
-        {"rad", {V(0), V(0.01745329251995), V(-0.01745329251995), V(Big * 0.01745329251995),
-                 V(-Big * 0.01745329251995)}},
+        {"rad",
+         {V(0), V(0.01745329251995), V(-0.01745329251995), V(Big * 0.01745329251995),
+          V(-Big * 0.01745329251995)}},
         {"sin", {V(0), V(std::sin(1.0)), V(std::sin(-1.0)), V(std::sin(Big)), V(std::sin(-Big))}},
         {"sen", {V(0), V(std::sin(1.0)), V(std::sin(-1.0)), V(std::sin(Big)), V(std::sin(-Big))}},
         {"cos", {V(1), V(std::cos(1.0)), V(std::cos(-1.0)), V(std::cos(Big)), V(std::cos(-Big))}},
         {"tan", {V(0), V(std::tan(1.0)), V(std::tan(-1.0)), V(std::tan(Big)), V(std::tan(-Big))}},
         {"tg", {V(0), V(std::tan(1.0)), V(std::tan(-1.0)), V(std::tan(Big)), V(std::tan(-Big))}},
-        {"sec", {V(1), V(1 / std::cos(1.0)), V(1 / std::cos(-1.0)), V(1 / std::cos(Big)),
-                 V(1 / std::cos(-Big))}},
-        {"cosec", {E11, V(1 / std::sin(1.0)), V(1 / std::sin(-1.0)), V(1 / std::sin(Big)),
-                   V(1 / std::sin(-Big))}},
-        {"cotg", {E11, V(1 / std::tan(1.0)), V(1 / std::tan(-1.0)), V(1 / std::tan(Big)),
-                  V(1 / std::tan(-Big))}},
-        {"cotan", {E11, V(1 / std::tan(1.0)), V(1 / std::tan(-1.0)), V(1 / std::tan(Big)),
-                   V(1 / std::tan(-Big))}},
-        {"arctg", {V(0), V(std::atan(1.0)), V(std::atan(-1.0)), V(std::atan(Big)), V(std::atan(-Big))}},
-        {"atn", {V(0), V(std::atan(1.0)), V(std::atan(-1.0)), V(std::atan(Big)), V(std::atan(-Big))}},
+        {"sec",
+         {V(1), V(1 / std::cos(1.0)), V(1 / std::cos(-1.0)), V(1 / std::cos(Big)),
+          V(1 / std::cos(-Big))}},
+        {"cosec",
+         {E11, V(1 / std::sin(1.0)), V(1 / std::sin(-1.0)), V(1 / std::sin(Big)),
+          V(1 / std::sin(-Big))}},
+        {"cotg",
+         {E11, V(1 / std::tan(1.0)), V(1 / std::tan(-1.0)), V(1 / std::tan(Big)),
+          V(1 / std::tan(-Big))}},
+        {"cotan",
+         {E11, V(1 / std::tan(1.0)), V(1 / std::tan(-1.0)), V(1 / std::tan(Big)),
+          V(1 / std::tan(-Big))}},
+        {"arctg",
+         {V(0), V(std::atan(1.0)), V(std::atan(-1.0)), V(std::atan(Big)), V(std::atan(-Big))}},
+        {"atn",
+         {V(0), V(std::atan(1.0)), V(std::atan(-1.0)), V(std::atan(Big)), V(std::atan(-Big))}},
         {"arcsin", {V(0), E11, E11, E6, E6}},
         {"arcsen", {V(0), E11, E11, E6, E6}},
         {"arccos", {V(H), E11, E11, E6, E6}},
         {"arcsec", {D, V(0), V((std::atan(0.0) - H) * -1 + H), E6, E6}},
         {"arccosec", {D, E11, E11, E6, E6}},
-        {"arccotg", {V(H), V(H - std::atan(1.0)), V(H - std::atan(-1.0)), V(H - std::atan(Big)),
-                     V(H - std::atan(-Big))}},
-        {"arccotan", {V(H), V(H - std::atan(1.0)), V(H - std::atan(-1.0)), V(H - std::atan(Big)),
-                      V(H - std::atan(-Big))}},
+        {"arccotg",
+         {V(H), V(H - std::atan(1.0)), V(H - std::atan(-1.0)), V(H - std::atan(Big)),
+          V(H - std::atan(-Big))}},
+        {"arccotan",
+         {V(H), V(H - std::atan(1.0)), V(H - std::atan(-1.0)), V(H - std::atan(Big)),
+          V(H - std::atan(-Big))}},
         {"sinh", {V(0), V((E(1) - F(1)) / 2), V((E(-1) - F(-1)) / 2), E6, E6}},
         {"senh", {V(0), V((E(1) - F(1)) / 2), V((E(-1) - F(-1)) / 2), E6, E6}},
         {"cosh", {V(1), V((E(1) + F(1)) / 2), V((E(-1) + F(-1)) / 2), E6, E6}},
-        {"tgh", {V(0), V((E(1) - F(1)) / (E(1) + F(1))), V((E(-1) - F(-1)) / (E(-1) + F(-1))), E6, E6}},
-        {"tanh", {V(0), V((E(1) - F(1)) / (E(1) + F(1))), V((E(-1) - F(-1)) / (E(-1) + F(-1))), E6, E6}},
+        {"tgh",
+         {V(0), V((E(1) - F(1)) / (E(1) + F(1))), V((E(-1) - F(-1)) / (E(-1) + F(-1))), E6, E6}},
+        {"tanh",
+         {V(0), V((E(1) - F(1)) / (E(1) + F(1))), V((E(-1) - F(-1)) / (E(-1) + F(-1))), E6, E6}},
         {"sech", {V(1), V(2 / (E(1) + F(1))), V(2 / (E(-1) + F(-1))), E6, E6}},
         {"cosech", {E11, V(2 / (E(1) - F(1))), V(2 / (E(-1) - F(-1))), E6, E6}},
-        {"cotgh", {E11, V((E(1) + F(1)) / (E(1) - F(1))), V((E(-1) + F(-1)) / (E(-1) - F(-1))), E6, E6}},
-        {"cotanh", {E11, V((E(1) + F(1)) / (E(1) - F(1))), V((E(-1) + F(-1)) / (E(-1) - F(-1))), E6, E6}},
+        {"cotgh",
+         {E11, V((E(1) + F(1)) / (E(1) - F(1))), V((E(-1) + F(-1)) / (E(-1) - F(-1))), E6, E6}},
+        {"cotanh",
+         {E11, V((E(1) + F(1)) / (E(1) - F(1))), V((E(-1) + F(-1)) / (E(-1) - F(-1))), E6, E6}},
         {"arcsinh", {V(0), V(std::log(1 + s2)), V(std::log(-1 + s2)), E6, E6}},
         {"arcsenh", {V(0), V(std::log(1 + s2)), V(std::log(-1 + s2)), E6, E6}},
         {"arccosh", {D, V(0), D, E6, E6}},
@@ -172,7 +193,8 @@ void CallEdges::domainEdges_data() {
     add("arcsin where u*u still fits", "arcsin(x)", 1.3e154, D);
     add("arcsin where u*u overflows", "arcsin(x)", 1.35e154, E6);
     add("arcsin just above 1", "arcsin(x)", above1, D);
-    add("arcsin just below 1", "arcsin(x)", below1, V(std::atan(below1 / std::sqrt(1 - below1 * below1))));
+    add("arcsin just below 1", "arcsin(x)", below1,
+        V(std::atan(below1 / std::sqrt(1 - below1 * below1))));
     add("arccosh just below 1", "arccosh(x)", below1, D);
     add("arcsinh where the sum cancels", "arcsinh(x)", -1e9, D);
     add("arcsinh of -1e154", "arcsinh(x)", -1e154, D);

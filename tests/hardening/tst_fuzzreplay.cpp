@@ -54,7 +54,9 @@ void FuzzReplay::randomTokens_data() {
     QTest::newRow("bare rnd") << QByteArray("rnd") << true;
     QTest::newRow("rnd call in capitals") << QByteArray("RND(1)") << true;
     QTest::newRow("rand split by blanks") << QByteArray("r a n d(6)") << true;
-    QTest::newRow("random split by an accent") << QByteArray("ran\xc3\xa9" "dom(1,2)") << true;
+    QTest::newRow("random split by an accent") << QByteArray("ran\xc3\xa9"
+                                                             "dom(1,2)")
+                                               << true;
     QTest::newRow("rnd split by a tilde") << QByteArray("r~nd") << true;
     QTest::newRow("round is not random") << QByteArray("round(2)") << false;
     QTest::newRow("sine") << QByteArray("sen(x)") << false;

@@ -27,7 +27,8 @@ void HostileRows(const QString& heading, bool valueNeeded) {
     QTest::addColumn<QString>("message");
     auto row = [&](const char* name, const QString& text, const char* description) {
         QTest::newRow(name) << text
-                            << (*description ? heading + QString::fromUtf8(description) : QString());
+                            << (*description ? heading + QString::fromUtf8(description)
+                                             : QString());
     };
     row("unbalanced", QStringLiteral("(x"), "Número de parênteses incorrecto.");
     row("accent in a name", QString::fromUtf8("sén(x)"), "Função não definida: sn()");
@@ -111,8 +112,8 @@ void HostileGui::functionBox_data() {
     QTest::newRow("empty") << QString() << ask;
     QTest::newRow("blanks") << QStringLiteral("   ") << ask;
     // A text box holds at most 32,767 characters: a longer paste is cut there.
-    QTest::newRow("32768 characters pasted") << QLatin1Char('x') + QString(32767, QLatin1Char(' '))
-                                             << QString();
+    QTest::newRow("32768 characters pasted")
+        << QLatin1Char('x') + QString(32767, QLatin1Char(' ')) << QString();
 }
 
 void HostileGui::functionBox() {
@@ -127,7 +128,8 @@ void HostileGui::functionBox() {
 void HostileGui::exponentBox_data() {
     HostileRows(kOperationError, true);
     QTest::newRow("empty") << QString() << QString::fromUtf8("Deve indicar o valor de a.");
-    QTest::newRow("blanks") << QStringLiteral("  ") << QString::fromUtf8("Deve indicar o valor de a.");
+    QTest::newRow("blanks") << QStringLiteral("  ")
+                            << QString::fromUtf8("Deve indicar o valor de a.");
 }
 
 void HostileGui::exponentBox() {
@@ -143,8 +145,9 @@ void HostileGui::abscissaBox_data() {
     HostileRows(kExpressionError, true);
     QTest::newRow("empty") << QString()
                            << QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8.");
-    QTest::newRow("far outside the window") << QStringLiteral("1e3") << kExpressionError +
-                                                   QString::fromUtf8("Variável não definida: e3");
+    QTest::newRow("far outside the window")
+        << QStringLiteral("1e3")
+        << kExpressionError + QString::fromUtf8("Variável não definida: e3");
     QTest::newRow("a large value is used as it is") << QStringLiteral("1000") << QString();
 }
 
@@ -157,7 +160,8 @@ void HostileGui::abscissaBox() {
         QVERIFY(form_->Desenhado(Form1::F));
     }
     Box("Abcissa")->setText(text);
-    Press("DesenharCoordenadas", message, message.startsWith(kExpressionError) ? Box("Abcissa") : nullptr);
+    Press("DesenharCoordenadas", message,
+          message.startsWith(kExpressionError) ? Box("Abcissa") : nullptr);
 }
 
 // After all of the above, the window draws a graph as on its first use.

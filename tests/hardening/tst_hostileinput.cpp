@@ -85,16 +85,29 @@ void HostileInput::typed_data() {
     // Bytes that are not characters of the language are skipped, and an
     // invalid UTF-8 sequence never swallows the character after it.
     value("nul byte inside", QByteArray("1\0+2", 4), 2.0, 3.0);
-    value("byte ff inside a number", "2\xff" "3", 2.0, 23.0);
-    value("truncated sequence before a digit", "2\xc3" "3", 2.0, 23.0);
+    value("byte ff inside a number",
+          "2\xff"
+          "3",
+          2.0, 23.0);
+    value("truncated sequence before a digit",
+          "2\xc3"
+          "3",
+          2.0, 23.0);
     value("latin-1 e-acute inside a name", "se\xe9n(0)", 2.0, 0.0);
-    value("encoded surrogate", "\xed\xa0\x80" "5", 2.0, 5.0);
-    value("overlong slash is no operator", "8\xc0\xaf" "2", 2.0, 82.0);
+    value("encoded surrogate",
+          "\xed\xa0\x80"
+          "5",
+          2.0, 5.0);
+    value("overlong slash is no operator",
+          "8\xc0\xaf"
+          "2",
+          2.0, 82.0);
     error("overlong parenthesis is no parenthesis", "\xc0\xa8x)", 1100, kParentheses);
     value("lone continuation bytes", "\x80\x80x\xbf", 2.0, 2.0);
 
     // Characters the language does not know are skipped without ending a token.
-    error("accent inside a function name", "sén(0)", 1101, QStringLiteral("Função não definida: sn()"));
+    error("accent inside a function name", "sén(0)", 1101,
+          QStringLiteral("Função não definida: sn()"));
     value("accent inside a number", "2é3", 2.0, 23.0);
     value("cedilla and tilde letters", "çã2", 2.0, 2.0);
     value("capital accented letters", "XÉ", 2.0, 2.0);
@@ -106,7 +119,8 @@ void HostileInput::typed_data() {
     value("semicolon joins digits", "1;2", 2.0, 12.0);
     value("trailing semicolon", "x;", 2.0, 2.0);
     none("equals sign alone", "=");
-    error("exponent notation is a name", "1e308", 1102, QStringLiteral("Variável não definida: e308"));
+    error("exponent notation is a name", "1e308", 1102,
+          QStringLiteral("Variável não definida: e308"));
 
     // Numbers: the digits as typed, converted exactly, or 6 when no double holds them.
     error("400-digit number", "1" + QByteArray(400, '0'), 6, kOverflow);
