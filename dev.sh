@@ -6,6 +6,9 @@
 #   ./dev.sh build          build only
 #   ./dev.sh bench          build and run the benchmarks
 #   ./dev.sh fuzz [seconds] build and run the fuzzer
+#   ./dev.sh sanitize       build with ASan+UBSan (clang) and run every test
+#   ./dev.sh ci             everything CI checks: tests, sanitized tests, 60 s of
+#                           fuzzing, tests under pt_PT.UTF-8, install + validate
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -31,6 +34,96 @@ ensure_packages() {
 build() {
     cmake --preset default "$@"
     cmake --build --preset default
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"
+    elif command -v sudo >/dev/null 2>&1; then sudo "$@"
+    else return 1
+    fi
+}
+
+has_locale() {
+    locale -a 2>/dev/null | grep -qix "${1%%.*}.utf8"
+}
+
+# Generates a locale (pt_PT.UTF-8) when it is missing and we may.
+ensure_locale() {
+    has_locale "$1" && return 0
+    echo "Generating the locale $1"
+    if grep -q "^# *$1 UTF-8" /etc/locale.gen 2>/dev/null; then
+        as_root sed -i "s/^# *$1 UTF-8/$1 UTF-8/" /etc/locale.gen || true
+    elif ! grep -q "^$1 UTF-8" /etc/locale.gen 2>/dev/null; then
+        echo "$1 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null || true
+    fi
+    as_root locale-gen >/dev/null || true
+    has_locale "$1"
+}
+
+default_tests() {
+    build
+    ctest --preset default
+}
+
+sanitize() {
+    cmake --preset sanitize
+    cmake --build --preset sanitize
+    ctest --preset sanitize
+}
+
+# Installs into a scratch prefix and checks what a desktop needs is there.
+install_check() {
+    local prefix
+    prefix=$(mktemp -d)
+    cmake --install build --prefix "$prefix"
+    test -x "$prefix/bin/quivela"
+    test -f "$prefix/share/icons/hicolor/scalable/apps/quivela.svg"
+    test -f "$prefix/share/icons/hicolor/48x48/apps/quivela.png"
+    desktop-file-validate "$prefix/share/applications/quivela.desktop"
+    rm -rf "$prefix"
+}
+
+# Runs one CI stage, timed; a failing stage is recorded and the next one runs,
+# so that one run reports every failure.
+TIMINGS=()
+FAILED=()
+stage() {
+    local name=$1 start=$SECONDS status=0
+    shift
+    echo "=== $name"
+    # A subshell of its own, so that `set -e` stops the stage at its first
+    # failing command (inside `cmd || ...` bash would ignore it).
+    set +e
+    (set -e; "$@")
+    status=$?
+    set -e
+    [ "$status" -ne 0 ] && FAILED+=("$name")
+    TIMINGS+=("$(printf '%-10s %4d s%s' "$name" $((SECONDS - start)) \
+        "$([ "$status" -ne 0 ] && echo "  FAILED ($status)")")")
+}
+
+ci() {
+    ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    local locale_ok=1
+    ensure_locale pt_PT.UTF-8 || locale_ok=0
+    stage test default_tests
+    stage sanitize sanitize
+    stage fuzz fuzz/run.sh 60
+    if [ "$locale_ok" -eq 1 ]; then
+        stage pt_PT env LC_ALL=pt_PT.UTF-8 LANG=pt_PT.UTF-8 ctest --preset default
+    elif [ "${CI:-}" = true ]; then
+        echo "the locale pt_PT.UTF-8 is missing and cannot be generated" >&2
+        exit 1
+    else
+        echo "warning: pt_PT.UTF-8 missing (needs root or sudo); locale stage skipped" >&2
+    fi
+    stage install install_check
+    echo "=== timings"
+    printf '%s\n' "${TIMINGS[@]}"
+    if [ ${#FAILED[@]} -ne 0 ]; then
+        echo "failed: ${FAILED[*]}" >&2
+        return 1
+    fi
 }
 
 cmd=${1:-run}
@@ -59,8 +152,15 @@ case "$cmd" in
         ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
         exec fuzz/run.sh "${1:-60}"
         ;;
+    sanitize)
+        ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+        sanitize
+        ;;
+    ci)
+        ci
+        ;;
     *)
-        echo "usage: $0 {run|test|build|bench|fuzz [seconds]}" >&2
+        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|ci}" >&2
         exit 2
         ;;
 esac

@@ -26,7 +26,10 @@ std::string LowerCased(std::string_view text) {
         const auto c = static_cast<unsigned char>(out[i]);
         if (c >= 'A' && c <= 'Z') {
             out[i] = static_cast<char>(c + kCaseDistance);
-        } else if (c == kLatin1Lead && i + 1 < out.size()) {
+        } else if (c == kLatin1Lead && i + 1 < out.size() &&
+                   IsContinuation(static_cast<unsigned char>(out[i + 1]))) {
+            // Only a whole two-byte sequence is stepped over: a lead byte that
+            // starts none stands alone, and the next character is cased as usual.
             const auto second = static_cast<unsigned char>(out[i + 1]);
             if (IsLatin1Capital(second))
                 out[i + 1] = static_cast<char>(second + kCaseDistance);
