@@ -70,6 +70,12 @@ try_start_x() {
         sleep 0.05
     done
     kill -0 "$XVFB_PID" 2>/dev/null && xwininfo -root >/dev/null 2>&1 || return 1
+    # The server that answered must be ours: when another one won the race
+    # for this number, ours gives up and xwininfo spoke to the other, which
+    # may go away under the program at any moment.
+    local owner=""
+    read -r owner <"/tmp/.X$n-lock" 2>/dev/null
+    [ "$owner" = "$XVFB_PID" ] || return 1
     [ "${1:-}" = openbox ] || return 0
     openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
