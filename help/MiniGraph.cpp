@@ -22,8 +22,8 @@ constexpr double kLargestStep = 8;
 
 class Mapping {
 public:
-    Mapping(const GraphSpec& spec, QSize size)
-        : spec_(spec), width_(size.width() - 2 * kMargin), height_(size.height() - 2 * kMargin) {}
+    Mapping(const GraphSpec& graph, QSize size)
+        : spec_(graph), width_(size.width() - 2 * kMargin), height_(size.height() - 2 * kMargin) {}
     QPointF operator()(double x, double y) const {
         return {kMargin + (x - spec_.xMin) / (spec_.xMax - spec_.xMin) * width_,
                 kMargin + (spec_.yMax - y) / (spec_.yMax - spec_.yMin) * height_};
@@ -43,10 +43,10 @@ QString TickText(double value) {
     return text;
 }
 
-void DrawAxes(QPainter& p, const GraphSpec& spec, const Mapping& map) {
+void DrawAxes(QPainter& p, const GraphSpec& graph, const Mapping& map) {
     p.setPen(QPen(Qt::black, 1));
-    const QPointF left = map(spec.xMin, 0), right = map(spec.xMax, 0);
-    const QPointF bottom = map(0, spec.yMin), top = map(0, spec.yMax);
+    const QPointF left = map(graph.xMin, 0), right = map(graph.xMax, 0);
+    const QPointF bottom = map(0, graph.yMin), top = map(0, graph.yMax);
     p.drawLine(left, right);
     p.drawLine(bottom, top);
     // Arrowheads at the positive ends.
@@ -54,14 +54,14 @@ void DrawAxes(QPainter& p, const GraphSpec& spec, const Mapping& map) {
     p.drawLine(right, right + QPointF(-6, 3));
     p.drawLine(top, top + QPointF(-3, 6));
     p.drawLine(top, top + QPointF(3, 6));
-    for (int k = static_cast<int>(std::ceil(spec.xMin / spec.xTick));
-         k * spec.xTick < spec.xMax - spec.xTick / 2; ++k) {
-        const QPointF at = map(k * spec.xTick, 0);
+    for (int k = static_cast<int>(std::ceil(graph.xMin / graph.xTick));
+         k * graph.xTick < graph.xMax - graph.xTick / 2; ++k) {
+        const QPointF at = map(k * graph.xTick, 0);
         p.drawLine(at + QPointF(0, -2), at + QPointF(0, 2));
     }
-    for (int k = static_cast<int>(std::ceil(spec.yMin / spec.yTick));
-         k * spec.yTick < spec.yMax - spec.yTick / 2; ++k) {
-        const QPointF at = map(0, k * spec.yTick);
+    for (int k = static_cast<int>(std::ceil(graph.yMin / graph.yTick));
+         k * graph.yTick < graph.yMax - graph.yTick / 2; ++k) {
+        const QPointF at = map(0, k * graph.yTick);
         p.drawLine(at + QPointF(-2, 0), at + QPointF(2, 0));
     }
 }
@@ -69,7 +69,7 @@ void DrawAxes(QPainter& p, const GraphSpec& spec, const Mapping& map) {
 // The numbers of the ticks and the axis names, drawn over the curve on a pale
 // backdrop so that they stay legible where the curve crosses them. A number
 // of the y axis that would overlap one of the x axis is left out.
-void DrawLabels(QPainter& p, const GraphSpec& spec, const Mapping& map) {
+void DrawLabels(QPainter& p, const GraphSpec& graph, const Mapping& map) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(9);
     p.setFont(font);
@@ -83,22 +83,22 @@ void DrawLabels(QPainter& p, const GraphSpec& spec, const Mapping& map) {
                 return;
         labels.emplace_back(box, text);
     };
-    for (int k = static_cast<int>(std::ceil(spec.xMin / spec.xTick));
-         k * spec.xTick < spec.xMax - spec.xTick / 2; ++k) {
+    for (int k = static_cast<int>(std::ceil(graph.xMin / graph.xTick));
+         k * graph.xTick < graph.xMax - graph.xTick / 2; ++k) {
         if (k == 0)
             continue;
-        const QString text = TickText(k * spec.xTick);
-        add(map(k * spec.xTick, 0) + QPointF(-metrics.horizontalAdvance(text) / 2, 11), text);
+        const QString text = TickText(k * graph.xTick);
+        add(map(k * graph.xTick, 0) + QPointF(-metrics.horizontalAdvance(text) / 2, 11), text);
     }
-    for (int k = static_cast<int>(std::ceil(spec.yMin / spec.yTick));
-         k * spec.yTick < spec.yMax - spec.yTick / 2; ++k) {
+    for (int k = static_cast<int>(std::ceil(graph.yMin / graph.yTick));
+         k * graph.yTick < graph.yMax - graph.yTick / 2; ++k) {
         if (k == 0)
             continue;
-        const QString text = TickText(k * spec.yTick);
-        add(map(0, k * spec.yTick) + QPointF(-metrics.horizontalAdvance(text) - 4, 3), text);
+        const QString text = TickText(k * graph.yTick);
+        add(map(0, k * graph.yTick) + QPointF(-metrics.horizontalAdvance(text) - 4, 3), text);
     }
-    add(map(spec.xMax, 0) + QPointF(-7, 12), QStringLiteral("x"));
-    add(map(0, spec.yMax) + QPointF(5, 8), QStringLiteral("y"));
+    add(map(graph.xMax, 0) + QPointF(-7, 12), QStringLiteral("x"));
+    add(map(0, graph.yMax) + QPointF(5, 8), QStringLiteral("y"));
     for (const auto& [box, text] : labels) {
         p.fillRect(box, QColor(255, 255, 255, 190));
         p.setPen(Qt::black);
@@ -125,7 +125,7 @@ std::optional<double> ValueAt(clsEquation& eq, double x) {
 
 } // namespace
 
-QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
+QImage DrawMiniGraph(const GraphSpec& graph, QSize size) {
     // At the screen's pixel density, like the page it is laid out in.
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QImage image(size * ratio, QImage::Format_RGB32);
@@ -133,29 +133,29 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const Mapping map(spec, size);
-    DrawAxes(p, spec, map);
+    const Mapping map(graph, size);
+    DrawAxes(p, graph, map);
 
     clsEquation eq;
     try {
-        eq.SetEquation(spec.expression);
+        eq.SetEquation(graph.expression);
     } catch (const EngineError&) {
-        DrawLabels(p, spec, map);
+        DrawLabels(p, graph, map);
         return image;
     }
-    const double span = spec.yMax - spec.yMin;
+    const double span = graph.yMax - graph.yMin;
     p.setClipRect(QRect(kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin));
-    if (spec.scatter) {
+    if (graph.scatter) {
         p.setPen(Qt::NoPen);
         p.setBrush(kCurve);
         const int count = map.Width() / 2;
         for (int i = 0; i <= count; ++i) {
-            const double x = spec.xMin + (spec.xMax - spec.xMin) * i / count;
-            if (auto y = ValueAt(eq, x); y && *y >= spec.yMin && *y <= spec.yMax)
+            const double x = graph.xMin + (graph.xMax - graph.xMin) * i / count;
+            if (auto y = ValueAt(eq, x); y && *y >= graph.yMin && *y <= graph.yMax)
                 p.drawEllipse(map(x, *y), 1.3, 1.3);
         }
         p.setClipping(false);
-        DrawLabels(p, spec, map);
+        DrawLabels(p, graph, map);
         return image;
     }
     p.setPen(QPen(kCurve, 1.6));
@@ -165,9 +165,9 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
     const int count = map.Width() * 4;
     std::optional<QPointF> previous;
     for (int i = 0; i <= count; ++i) {
-        const double x = spec.xMin + (spec.xMax - spec.xMin) * i / count;
+        const double x = graph.xMin + (graph.xMax - graph.xMin) * i / count;
         const auto y = ValueAt(eq, x);
-        if (!y || *y < spec.yMin - span || *y > spec.yMax + span) {
+        if (!y || *y < graph.yMin - span || *y > graph.yMax + span) {
             previous.reset();
             continue;
         }
@@ -181,6 +181,6 @@ QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
         previous = point;
     }
     p.setClipping(false);
-    DrawLabels(p, spec, map);
+    DrawLabels(p, graph, map);
     return image;
 }

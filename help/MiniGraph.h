@@ -14,4 +14,4 @@ struct GraphSpec {
     bool scatter;        // random functions: a cloud of dots rather than a curve
 };
 
-QImage DrawMiniGraph(const GraphSpec& spec, QSize size);
+QImage DrawMiniGraph(const GraphSpec& graph, QSize size);
