@@ -1,6 +1,7 @@
 #include "expression/clsEquation.h"
 
 #include "expression/EngineError.h"
+#include "expression/CompiledPlan.h"
 #include "expression/EquationInspector.h"
 #include "expression/ErrorTexts.h"
 #include "expression/ExpressionParser.h"
@@ -27,21 +28,91 @@ struct clsEquation::State {
 
     ParsedExpression parsed;
     GeneralReduction reduction;
+    CompiledPlan plan;
+    EquationInspector::Path path = EquationInspector::Path::Compiled;
+    int fallbacks = 0;
 
     // Table handles of parsed.variables, valid while the table's generation
     // and the parse stay the same.
     std::vector<int> bindings;
     std::uint64_t bindingsGeneration = 0;
     bool bindingsValid = false;
+    bool allBound = false;
 
     void Bind() {
         if (bindingsValid && bindingsGeneration == variables.Generation())
             return;
         bindings.resize(parsed.variables.size());
-        for (std::size_t i = 0; i < bindings.size(); ++i)
+        allBound = true;
+        for (std::size_t i = 0; i < bindings.size(); ++i) {
             bindings[i] = variables.Find(parsed.variables[i]);
+            allBound = allBound && bindings[i] >= 0;
+        }
         bindingsGeneration = variables.Generation();
         bindingsValid = true;
+    }
+
+    void ParseIfNeeded() {
+        if (parseCurrent)
+            return;
+        ParsedExpression fresh;
+        ++parses;
+        const ErrorCode error = ParseExpression(text, fresh);
+        if (error != ErrorCode::None)
+            throw MakeEngineError(error, {});
+        parsed = std::move(fresh);
+        reduction.Prepare(parsed);
+        plan.Compile(parsed);
+        bindingsValid = false;
+        parseCurrent = true;
+    }
+
+    // One evaluation of the parsed expression with the current variables.
+    // The plan runs unless a variable is missing (the reduction reports it at
+    // its step); when the plan meets a fault that is passed over, the
+    // evaluation is run again from its start by the reduction, with the
+    // random generator put back as it was so that nothing is drawn twice.
+    ReductionOutcome Evaluate() {
+        Bind();
+        ++reductions;
+        RandomGenerator& random = ProcessRandomGenerator();
+        if (path == EquationInspector::Path::Compiled && plan.Usable() && allBound) {
+            RandomGenerator::Snapshot before{};
+            if (plan.DrawsRandom())
+                before = random.Save();
+            const CompiledPlan::Outcome run = plan.Run(variables, bindings, random);
+            switch (run.status) {
+            case CompiledPlan::Status::Value:
+                return ReductionOutcome{ErrorCode::None, {}, true, run.value, false};
+            case CompiledPlan::Status::NoValue:
+                return ReductionOutcome{};
+            case CompiledPlan::Status::Raised: {
+                ReductionOutcome raised;
+                raised.error = run.error;
+                if (run.detailToken >= 0)
+                    raised.detail = parsed.tokens[static_cast<std::size_t>(run.detailToken)].text;
+                return raised;
+            }
+            case CompiledPlan::Status::Fallback:
+                break;
+            }
+            ++fallbacks;
+            if (plan.DrawsRandom())
+                random.Restore(before);
+        }
+        reduction.SetSearch(path == EquationInspector::Path::GeneralScan
+                                ? GeneralReduction::Search::Scan
+                                : GeneralReduction::Search::Indexed);
+        const ReductionContext context{variables, bindings, random};
+        return reduction.Run(parsed, context);
+    }
+
+    // Stores what an evaluation that raised nothing gives.
+    void Accept(const ReductionOutcome& outcome) {
+        if (outcome.hasValue)
+            result = outcome.value;
+        undefined = outcome.domainFault || !outcome.hasValue;
+        resultStale = false;
     }
 };
 
@@ -90,28 +161,50 @@ double clsEquation::Solution() {
 void clsEquation::Solve() {
     State& s = *state_;
     s.undefined = false;
-    if (!s.parseCurrent) {
-        ParsedExpression fresh;
-        ++s.parses;
-        const ErrorCode error = ParseExpression(s.text, fresh);
-        if (error != ErrorCode::None)
-            throw MakeEngineError(error, {});
-        s.parsed = std::move(fresh);
-        s.reduction.Prepare(s.parsed);
-        s.bindingsValid = false;
-        s.parseCurrent = true;
-    }
-    s.Bind();
-
-    ++s.reductions;
-    const ReductionContext context{s.variables, s.bindings, ProcessRandomGenerator()};
-    const ReductionOutcome outcome = s.reduction.Run(s.parsed, context);
+    s.ParseIfNeeded();
+    const ReductionOutcome outcome = s.Evaluate();
     if (outcome.error != ErrorCode::None)
         throw MakeEngineError(outcome.error, outcome.detail);
-    if (outcome.hasValue)
-        s.result = outcome.value;
-    s.undefined = outcome.domainFault || !outcome.hasValue;
-    s.resultStale = false;
+    s.Accept(outcome);
+}
+
+SampleRun clsEquation::SolveRange(std::string_view name, double first, double step,
+                                  std::size_t count, double* values, bool* undefined) {
+    SampleRun run;
+    if (count == 0)
+        return run;
+    State& s = *state_;
+    double x = first;
+    // The first sample goes the ordinary way: it may parse, and it creates the
+    // variable. After it the variable's entry stays where it is, so each later
+    // sample only replaces the value, as SetVar would with the same name.
+    try {
+        SetVar(name, x);
+        Solve();
+    } catch (EngineError& error) {
+        run.error = std::move(error);
+        return run;
+    }
+    values[0] = s.result;
+    undefined[0] = s.undefined;
+    run.solved = 1;
+    const int handle = s.variables.Find(name);
+    for (std::size_t i = 1; i < count; ++i) {
+        x += step;
+        s.resultStale = true;
+        s.variables.SetValueAt(handle, x);
+        s.undefined = false;
+        const ReductionOutcome outcome = s.Evaluate();
+        if (outcome.error != ErrorCode::None) {
+            run.error = MakeEngineError(outcome.error, outcome.detail);
+            return run;
+        }
+        s.Accept(outcome);
+        values[i] = s.result;
+        undefined[i] = s.undefined;
+        run.solved = i + 1;
+    }
+    return run;
 }
 
 double clsEquation::Var(std::string_view name) {
@@ -141,4 +234,13 @@ int EquationInspector::Reductions(const clsEquation& e) {
 }
 const ParsedExpression& EquationInspector::Parsed(const clsEquation& e) {
     return e.state_->parsed;
+}
+void EquationInspector::SetPath(clsEquation& e, Path path) {
+    e.state_->path = path;
+}
+int EquationInspector::Fallbacks(const clsEquation& e) {
+    return e.state_->fallbacks;
+}
+bool EquationInspector::PlanUsable(const clsEquation& e) {
+    return e.state_->plan.Usable();
 }

@@ -1,0 +1,459 @@
+#include "expression/CompiledPlan.h"
+
+#include "expression/CheckedMath.h"
+#include "expression/FilledSlots.h"
+#include "expression/FunctionLibrary.h"
+#include "expression/RandomGenerator.h"
+#include "expression/VariableTable.h"
+
+#include <bit>
+#include <string_view>
+
+namespace quivela::expression {
+
+namespace {
+
+const double kPi = std::bit_cast<double>(0x400921FB54442D11ULL);
+const double kE = std::bit_cast<double>(0x4005BF0A8B04919BULL);
+
+constexpr int kZeroRegister = 0; // +0.0: U and W before any call, and the empty group
+constexpr int kPiRegister = 1;
+constexpr int kERegister = 2;
+
+using Op = CompiledPlan::Op;
+
+// Library formulas that the plan writes out instead of calling through the
+// table; each does the same checked steps as its library formula.
+Op OpForFunction(std::string_view token) {
+    if (token == "sin(" || token == "sen(")
+        return Op::Sin;
+    if (token == "cos(")
+        return Op::Cos;
+    if (token == "tan(" || token == "tg(")
+        return Op::Tan;
+    if (token == "exp(")
+        return Op::Exp;
+    if (token == "log(" || token == "ln(")
+        return Op::Ln;
+    if (token == "sqr(")
+        return Op::Sqrt;
+    if (token == "abs(")
+        return Op::Abs;
+    if (token == "tgh(" || token == "tanh(")
+        return Op::Tanh;
+    return Op::Call;
+}
+
+bool DrawsRandom(std::string_view token) {
+    return token == "rnd(" || token == "rand(" || token == "random(";
+}
+
+} // namespace
+
+// The symbolic run of the reduction. It walks the evaluation order exactly as
+// the general reduction does (the same cases, the same steps, the same
+// searches), but a slot holds the register its value will be in instead of
+// the value, and every step that computes a value appends an instruction.
+class PlanBuilder {
+public:
+    PlanBuilder(const ParsedExpression& parsed, CompiledPlan& plan)
+        : parsed_(parsed), plan_(plan), last_(static_cast<int>(parsed.tokens.size())) {}
+
+    void Build() {
+        plan_ = CompiledPlan{};
+        plan_.registers_ = {0.0, kPi, kE};
+        numberRegister_.assign(parsed_.tokens.size(), -1);
+        for (std::size_t i = 0; i < parsed_.tokens.size(); ++i) {
+            const Token& token = parsed_.tokens[i];
+            if (token.kind == TokenKind::Number && token.numberStatus == NumberStatus::Ok) {
+                numberRegister_[i] = static_cast<int>(plan_.registers_.size());
+                plan_.registers_.push_back(token.number);
+            }
+        }
+        plan_.variableBase_ = static_cast<int>(plan_.registers_.size());
+        plan_.variableCount_ = static_cast<int>(parsed_.variables.size());
+        plan_.registers_.resize(plan_.registers_.size() + parsed_.variables.size(), 0.0);
+
+        slots_.assign(static_cast<std::size_t>(last_) + 1, Sym{});
+        std::vector<bool> emptyAtStart(static_cast<std::size_t>(last_) + 1, false);
+        for (int p = 1; p <= last_; ++p) {
+            if (parsed_.tokens[static_cast<std::size_t>(p - 1)].kind == TokenKind::Separator) {
+                emptyAtStart[static_cast<std::size_t>(p)] = true;
+                continue;
+            }
+            slots_[static_cast<std::size_t>(p)] = Sym{State::Token, p - 1, -1};
+        }
+        filled_.Reset(emptyAtStart);
+        plan_.usable_ = true;
+
+        const auto& order = parsed_.order;
+        for (index_ = 0; index_ < order.size() && !stopped_; ++index_)
+            Dispatch(order[index_]);
+        if (!stopped_) {
+            int reg = -1;
+            const Read read = ReadSlot(filled_.Next(0), reg);
+            if (read == Read::TooLarge)
+                Raise(ErrorCode::Overflow, -1);
+            else
+                plan_.resultRegister_ = read == Read::Ok ? reg : -1;
+        }
+    }
+
+private:
+    enum class State : std::uint8_t { Empty, Token, Value };
+    struct Sym {
+        State state = State::Empty;
+        int token = -1;   // State::Token: index into the token list
+        int reg = -1;     // State::Value: where the value will be
+    };
+    enum class Read : std::uint8_t { Ok, Failed, TooLarge };
+
+    void Dispatch(int p) {
+        const Sym slot = slots_[static_cast<std::size_t>(p)];
+        if (slot.state != State::Token) {
+            CallCase(p, -1, -1);
+            return;
+        }
+        const Token& token = parsed_.tokens[static_cast<std::size_t>(slot.token)];
+        switch (token.kind) {
+        case TokenKind::Negate:
+            NegateCase(p);
+            break;
+        case TokenKind::Plus:
+            BinaryCase(p, Op::Add);
+            break;
+        case TokenKind::Minus:
+            BinaryCase(p, Op::Sub);
+            break;
+        case TokenKind::Times:
+            BinaryCase(p, Op::Mul);
+            break;
+        case TokenKind::Divide:
+            BinaryCase(p, Op::Div);
+            break;
+        case TokenKind::IntegerDivide:
+            BinaryCase(p, Op::IntegerDivide);
+            break;
+        case TokenKind::Remainder:
+            BinaryCase(p, Op::Remainder);
+            break;
+        case TokenKind::Power:
+            BinaryCase(p, Op::Power);
+            break;
+        case TokenKind::Open:
+            OpenCase(p);
+            break;
+        case TokenKind::Call:
+            CallCase(p, slot.token, token.function);
+            break;
+        default:
+            NameCase(p, token);
+            break;
+        }
+    }
+
+    void NegateCase(int p) {
+        const int r = filled_.Next(p);
+        int reg = -1;
+        const Read read = ReadSlot(r, reg);
+        if (read == Read::TooLarge) {
+            Raise(ErrorCode::Overflow, -1);
+            return;
+        }
+        if (read == Read::Ok)
+            StoreValue(p, Emit(Op::Negate, reg, reg));
+        EmptySlot(r);
+    }
+
+    void BinaryCase(int p, Op op) {
+        const int l = filled_.Prev(p);
+        const int r = filled_.Next(p);
+        int left = -1;
+        Read read = ReadSlot(l, left);
+        if (read == Read::Ok) {
+            int right = -1;
+            read = ReadSlot(r, right);
+            if (read == Read::Ok)
+                StoreValue(l, Emit(op, left, right));
+        }
+        if (read == Read::TooLarge) {
+            Raise(ErrorCode::Overflow, -1);
+            return;
+        }
+        EmptySlot(r);
+        EmptySlot(p);
+    }
+
+    void OpenCase(int p) {
+        TakeClosing();
+        const int a = filled_.Next(p);
+        if (a < c_) {
+            if (Exists(a))
+                slots_[static_cast<std::size_t>(p)] = slots_[static_cast<std::size_t>(a)];
+            EmptySlot(a);
+            EmptySlot(c_);
+        } else {
+            StoreValue(p, kZeroRegister);
+            EmptySlot(c_);
+        }
+    }
+
+    void CallCase(int p, int nameToken, int function) {
+        TakeClosing();
+        const int a = filled_.Next(p);
+        const int b = filled_.Prev(c_);
+        if (!(a < c_)) {
+            Raise(ErrorCode::InvalidArgument, nameToken);
+            return;
+        }
+        if (!ReadArgument(a, u_))
+            return;
+        if (!(b > p)) {
+            Raise(ErrorCode::InvalidArgument, nameToken);
+            return;
+        }
+        if (!ReadArgument(b, w_))
+            return;
+        EmptySlot(b);
+        EmptySlot(a);
+        EmptySlot(c_);
+        if (function < 0) {
+            Raise(ErrorCode::UnknownFunction, nameToken);
+            return;
+        }
+        // Slot P is emptied and filled again with the value: assuming the
+        // formula succeeds, it simply stays filled.
+        const std::string_view name = FunctionToken(function);
+        if (DrawsRandom(name))
+            plan_.drawsRandom_ = true;
+        const Op op = OpForFunction(name);
+        const int out = Emit(op, u_, w_);
+        plan_.code_.back().function = static_cast<std::uint8_t>(function);
+        StoreValue(p, out);
+    }
+
+    void NameCase(int p, const Token& token) {
+        switch (token.name) {
+        case NameKind::Pi:
+            StoreValue(p, kPiRegister);
+            return;
+        case NameKind::E:
+            StoreValue(p, kERegister);
+            return;
+        case NameKind::Rnd:
+            plan_.drawsRandom_ = true;
+            StoreValue(p, Emit(Op::Rnd, kZeroRegister, kZeroRegister));
+            return;
+        case NameKind::Variable:
+            StoreValue(p, plan_.variableBase_ + token.variable);
+            return;
+        case NameKind::None:
+            // A ")" that no opening took is looked up by its text at this
+            // step; that is left to the general reduction.
+            plan_.usable_ = false;
+            stopped_ = true;
+            return;
+        }
+    }
+
+    void TakeClosing() {
+        ++index_;
+        if (index_ < parsed_.order.size())
+            c_ = parsed_.order[index_];
+    }
+
+    bool ReadArgument(int position, int& target) {
+        int reg = -1;
+        const Read read = ReadSlot(position, reg);
+        if (read == Read::TooLarge) {
+            Raise(ErrorCode::Overflow, -1);
+            return false;
+        }
+        if (read == Read::Ok)
+            target = reg;
+        return true;
+    }
+
+    bool Exists(int position) const { return position >= 1 && position <= last_; }
+
+    Read ReadSlot(int position, int& reg) const {
+        if (!Exists(position))
+            return Read::Failed;
+        const Sym& slot = slots_[static_cast<std::size_t>(position)];
+        if (slot.state == State::Value) {
+            reg = slot.reg;
+            return Read::Ok;
+        }
+        if (slot.state == State::Empty)
+            return Read::Failed;
+        const Token& token = parsed_.tokens[static_cast<std::size_t>(slot.token)];
+        if (token.kind != TokenKind::Number)
+            return Read::Failed;
+        switch (token.numberStatus) {
+        case NumberStatus::Ok:
+            reg = numberRegister_[static_cast<std::size_t>(slot.token)];
+            return Read::Ok;
+        case NumberStatus::TooLarge:
+            return Read::TooLarge;
+        case NumberStatus::NotNumber:
+            break;
+        }
+        return Read::Failed;
+    }
+
+    void StoreValue(int position, int reg) {
+        if (!Exists(position))
+            return;
+        slots_[static_cast<std::size_t>(position)] = Sym{State::Value, -1, reg};
+    }
+
+    void EmptySlot(int position) {
+        if (!Exists(position))
+            return;
+        slots_[static_cast<std::size_t>(position)].state = State::Empty;
+        filled_.Empty(position);
+    }
+
+    int Emit(Op op, int a, int b) {
+        const int out = static_cast<int>(plan_.registers_.size());
+        plan_.registers_.push_back(0.0);
+        plan_.code_.push_back(CompiledPlan::Instruction{op, 0, -1, a, b, out});
+        return out;
+    }
+
+    void Raise(ErrorCode code, int detailToken) {
+        plan_.code_.push_back(CompiledPlan::Instruction{
+            Op::Raise, 0, static_cast<std::int16_t>(detailToken), 0, 0, static_cast<int>(code)});
+        stopped_ = true;
+    }
+
+    const ParsedExpression& parsed_;
+    CompiledPlan& plan_;
+    const int last_;
+    std::vector<Sym> slots_;
+    std::vector<int> numberRegister_;
+    FilledSlots filled_;
+    std::size_t index_ = 0;
+    bool stopped_ = false;
+    int c_ = 0;
+    int u_ = kZeroRegister;
+    int w_ = kZeroRegister;
+};
+
+void CompiledPlan::Compile(const ParsedExpression& parsed) {
+    PlanBuilder(parsed, *this).Build();
+}
+
+namespace {
+
+CompiledPlan::Outcome Failed(Fault fault) {
+    CompiledPlan::Outcome outcome;
+    switch (fault) {
+    case Fault::Overflow:
+        outcome.status = CompiledPlan::Status::Raised;
+        outcome.error = ErrorCode::Overflow;
+        break;
+    case Fault::DivisionByZero:
+        outcome.status = CompiledPlan::Status::Raised;
+        outcome.error = ErrorCode::DivisionByZero;
+        break;
+    default:
+        outcome.status = CompiledPlan::Status::Fallback;
+        break;
+    }
+    return outcome;
+}
+
+} // namespace
+
+CompiledPlan::Outcome CompiledPlan::Run(const VariableTable& variables,
+                                        std::span<const int> bindings, RandomGenerator& random) {
+    double* const r = registers_.data();
+    for (int k = 0; k < variableCount_; ++k)
+        r[variableBase_ + k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
+
+    for (const Instruction& in : code_) {
+        const double a = r[in.a];
+        const double b = r[in.b];
+        CheckedSteps s;
+        double v = 0;
+        switch (in.op) {
+        case Op::Negate:
+            v = -a;
+            break;
+        case Op::Add:
+            v = s.Add(a, b);
+            break;
+        case Op::Sub:
+            v = s.Sub(a, b);
+            break;
+        case Op::Mul:
+            v = s.Mul(a, b);
+            break;
+        case Op::Div:
+            v = s.Div(a, b);
+            break;
+        case Op::IntegerDivide:
+            v = s.IntegerQuotient(a, b);
+            break;
+        case Op::Remainder:
+            v = s.IntegerRemainder(a, b);
+            break;
+        case Op::Power:
+            v = s.Pow(a, b);
+            break;
+        case Op::Sin:
+            v = s.Sin(a);
+            break;
+        case Op::Cos:
+            v = s.Cos(a);
+            break;
+        case Op::Tan:
+            v = s.Tan(a);
+            break;
+        case Op::Exp:
+            v = s.Exp(a);
+            break;
+        case Op::Ln:
+            v = s.Ln(a);
+            break;
+        case Op::Sqrt:
+            v = s.Sqrt(a);
+            break;
+        case Op::Abs:
+            v = std::fabs(a);
+            break;
+        case Op::Tanh: {
+            // (E - F) / (E + F): the library computes E and F a second time
+            // for the denominator, which gives the same doubles and, E and F
+            // having passed their checks once, the same checks.
+            const double e = s.Exp(a);
+            const double f = s.Exp(-a);
+            const double top = s.Sub(e, f);
+            const double bottom = s.Add(e, f);
+            v = s.Div(top, bottom);
+            break;
+        }
+        case Op::Call: {
+            const FunctionResult result = CallFunction(in.function, a, b, random);
+            if (result.fault != Fault::None)
+                return Failed(result.fault);
+            v = result.value;
+            break;
+        }
+        case Op::Rnd:
+            v = random.Next();
+            break;
+        case Op::Raise:
+            return Outcome{Status::Raised, 0, static_cast<ErrorCode>(in.out), in.detail};
+        }
+        if (!s.ok())
+            return Failed(s.fault());
+        r[in.out] = v;
+    }
+    if (resultRegister_ < 0)
+        return Outcome{Status::NoValue, 0, ErrorCode::None, -1};
+    return Outcome{Status::Value, r[resultRegister_], ErrorCode::None, -1};
+}
+
+} // namespace quivela::expression

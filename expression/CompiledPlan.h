@@ -1,0 +1,109 @@
+#pragma once
+
+#include "expression/ErrorTexts.h"
+#include "expression/Tokens.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quivela::expression {
+
+class RandomGenerator;
+class VariableTable;
+
+// The evaluation of one parsed expression compiled into a straight-line
+// program over an array of doubles.
+//
+// Which slots every step of the reduction reads and writes depends on the
+// values only through the faults that are passed over (a square root or
+// logarithm out of its domain, a negative base to a fractional power): those
+// leave a slot without its value and change every search after them. So the
+// reduction is run once when the text is parsed, symbolically, assuming that
+// no step fails; every value it would compute becomes one instruction over
+// registers (numbers and constants are registers filled once, variables are
+// copied in at the start of each run). Errors that the structure alone
+// decides (1101, 1104, an unreadable number) become a raising instruction at
+// the step where the reduction meets them.
+//
+// Running the plan gives exactly what the reduction gives as long as no step
+// meets a passed-over fault: raised errors come at the same step with the
+// same number and description. When a step would pass over a fault, Run
+// answers Fallback and the caller runs the general reduction for that
+// evaluation instead.
+class CompiledPlan {
+public:
+    enum class Status : std::uint8_t {
+        Value,    // the evaluation ended with a value in `value`
+        NoValue,  // no filled slot was left: the previous result stays
+        Raised,   // `error` (with the call token `detailToken`, or none when -1)
+        Fallback, // a step met a passed-over fault: run the general reduction
+    };
+    struct Outcome {
+        Status status = Status::NoValue;
+        double value = 0;
+        ErrorCode error = ErrorCode::None;
+        int detailToken = -1;
+    };
+
+    // Builds the plan of a freshly parsed expression, in time linear in its
+    // number of tokens.
+    void Compile(const ParsedExpression& parsed);
+
+    // False when the plan cannot stand in for the reduction at all (a stray
+    // ")" looked up as a name); the general reduction then runs every time.
+    bool Usable() const { return usable_; }
+    bool DrawsRandom() const { return drawsRandom_; }
+    std::size_t Instructions() const { return code_.size(); }
+
+    // `bindings` holds a table handle for every variable of the expression;
+    // all of them must be bound (a missing one is the reduction's to report).
+    Outcome Run(const VariableTable& variables, std::span<const int> bindings,
+                RandomGenerator& random);
+
+    // Operations of the plan. Call runs a library formula by its index; the
+    // others are the arithmetic of the operators and the most used formulas
+    // written out, step for step as the library checks them.
+    enum class Op : std::uint8_t {
+        Negate,
+        Add,
+        Sub,
+        Mul,
+        Div,
+        IntegerDivide,
+        Remainder,
+        Power,
+        Sin,
+        Cos,
+        Tan,
+        Exp,
+        Ln,
+        Sqrt,
+        Abs,
+        Tanh,
+        Call,
+        Rnd,
+        Raise,
+    };
+    struct Instruction {
+        Op op;
+        std::uint8_t function; // library index, for Call
+        std::int16_t detail;   // Raise: the call token's index, -1 for none
+        std::int32_t a;        // first operand register
+        std::int32_t b;        // second operand register
+        std::int32_t out;      // result register; Raise: the error's number
+    };
+
+private:
+    std::vector<Instruction> code_;
+    std::vector<double> registers_;
+    int variableBase_ = 0;
+    int variableCount_ = 0;
+    int resultRegister_ = -1; // -1: no value is left
+    bool usable_ = false;
+    bool drawsRandom_ = false;
+
+    friend class PlanBuilder;
+};
+
+} // namespace quivela::expression
