@@ -19,6 +19,8 @@ struct EquationInspector {
     static int Fallbacks(const clsEquation& equation);
     // Whether the current parse has a plan that can run at all.
     static bool PlanUsable(const clsEquation& equation);
+    // The stored result, read without solving.
+    static double StoredResult(const clsEquation& equation);
 
     static bool ResultStale(const clsEquation& equation);
     static bool ParseCurrent(const clsEquation& equation);

@@ -241,6 +241,9 @@ void EquationInspector::SetPath(clsEquation& e, Path path) {
 int EquationInspector::Fallbacks(const clsEquation& e) {
     return e.state_->fallbacks;
 }
+double EquationInspector::StoredResult(const clsEquation& e) {
+    return e.state_->result;
+}
 bool EquationInspector::PlanUsable(const clsEquation& e) {
     return e.state_->plan.Usable();
 }
