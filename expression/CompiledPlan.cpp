@@ -54,25 +54,39 @@ bool DrawsRandom(std::string_view token) {
 // the general reduction does (the same cases, the same steps, the same
 // searches), but a slot holds the register its value will be in instead of
 // the value, and every step that computes a value appends an instruction.
+// The steps listed in `failing` (by instruction index) are taken to pass over
+// a domain fault: they store nothing, as in the reduction. Runs with the same
+// failing steps up to some instruction emit the same instructions and
+// registers up to it.
 class PlanBuilder {
 public:
-    PlanBuilder(const ParsedExpression& parsed, CompiledPlan& plan)
-        : parsed_(parsed), plan_(plan), last_(static_cast<int>(parsed.tokens.size())) {}
+    PlanBuilder(const ParsedExpression& parsed, CompiledPlan& plan, CompiledPlan::Variant& variant)
+        : parsed_(parsed), plan_(plan), variant_(variant),
+          last_(static_cast<int>(parsed.tokens.size())) {}
 
-    void Build() {
-        plan_ = CompiledPlan{};
-        plan_.registers_ = {0.0, kPi, kE};
+    // The registers: +0.0, pi, e, the numbers, the variables, then one per
+    // instruction. Only the first build writes their initial values.
+    void Build(bool first) {
+        if (first)
+            plan_.registers_ = {0.0, kPi, kE};
+        int next = 3;
         numberRegister_.assign(parsed_.tokens.size(), -1);
         for (std::size_t i = 0; i < parsed_.tokens.size(); ++i) {
             const Token& token = parsed_.tokens[i];
             if (token.kind == TokenKind::Number && token.numberStatus == NumberStatus::Ok) {
-                numberRegister_[i] = static_cast<int>(plan_.registers_.size());
-                plan_.registers_.push_back(token.number);
+                numberRegister_[i] = next++;
+                if (first)
+                    plan_.registers_.push_back(token.number);
             }
+            if ((token.kind == TokenKind::Identifier && token.name == NameKind::Rnd) ||
+                (token.kind == TokenKind::Call && DrawsRandom(token.text)))
+                plan_.drawsRandom_ = true;
         }
-        plan_.variableBase_ = static_cast<int>(plan_.registers_.size());
-        plan_.variableCount_ = static_cast<int>(parsed_.variables.size());
-        plan_.registers_.resize(plan_.registers_.size() + parsed_.variables.size(), 0.0);
+        if (first) {
+            plan_.variableBase_ = next;
+            plan_.variableCount_ = static_cast<int>(parsed_.variables.size());
+        }
+        nextRegister_ = next + static_cast<int>(parsed_.variables.size());
 
         slots_.assign(static_cast<std::size_t>(last_) + 1, Sym{});
         std::vector<bool> emptyAtStart(static_cast<std::size_t>(last_) + 1, false);
@@ -84,7 +98,6 @@ public:
             slots_[static_cast<std::size_t>(p)] = Sym{State::Token, p - 1, -1};
         }
         filled_.Reset(emptyAtStart);
-        plan_.usable_ = true;
 
         const auto& order = parsed_.order;
         for (index_ = 0; index_ < order.size() && !stopped_; ++index_)
@@ -95,8 +108,10 @@ public:
             if (read == Read::TooLarge)
                 Raise(ErrorCode::Overflow, -1);
             else
-                plan_.resultRegister_ = read == Read::Ok ? reg : -1;
+                variant_.resultRegister = read == Read::Ok ? reg : -1;
         }
+        if (plan_.registers_.size() < static_cast<std::size_t>(nextRegister_))
+            plan_.registers_.resize(static_cast<std::size_t>(nextRegister_), 0.0);
     }
 
 private:
@@ -173,8 +188,11 @@ private:
         if (read == Read::Ok) {
             int right = -1;
             read = ReadSlot(r, right);
-            if (read == Read::Ok)
-                StoreValue(l, Emit(op, left, right));
+            if (read == Read::Ok) {
+                const int out = Emit(op, left, right);
+                if (!EmittedFails())
+                    StoreValue(l, out);
+            }
         }
         if (read == Read::TooLarge) {
             Raise(ErrorCode::Overflow, -1);
@@ -221,15 +239,14 @@ private:
             Raise(ErrorCode::UnknownFunction, nameToken);
             return;
         }
-        // Slot P is emptied and filled again with the value: assuming the
-        // formula succeeds, it simply stays filled.
-        const std::string_view name = FunctionToken(function);
-        if (DrawsRandom(name))
-            plan_.drawsRandom_ = true;
-        const Op op = OpForFunction(name);
-        const int out = Emit(op, u_, w_);
-        plan_.code_.back().function = static_cast<std::uint8_t>(function);
-        StoreValue(p, out);
+        // Slot P is emptied and filled again with the value: when the
+        // formula succeeds it simply stays filled.
+        const int out = Emit(OpForFunction(FunctionToken(function)), u_, w_);
+        variant_.code.back().function = static_cast<std::uint8_t>(function);
+        if (EmittedFails())
+            EmptySlot(p);
+        else
+            StoreValue(p, out);
     }
 
     void NameCase(int p, const Token& token) {
@@ -241,7 +258,6 @@ private:
             StoreValue(p, kERegister);
             return;
         case NameKind::Rnd:
-            plan_.drawsRandom_ = true;
             StoreValue(p, Emit(Op::Rnd, kZeroRegister, kZeroRegister));
             return;
         case NameKind::Variable:
@@ -250,7 +266,7 @@ private:
         case NameKind::None:
             // A ")" that no opening took is looked up by its text at this
             // step; that is left to the general reduction.
-            plan_.usable_ = false;
+            variant_.usable = false;
             stopped_ = true;
             return;
         }
@@ -315,21 +331,34 @@ private:
     }
 
     int Emit(Op op, int a, int b) {
-        const int out = static_cast<int>(plan_.registers_.size());
-        plan_.registers_.push_back(0.0);
-        plan_.code_.push_back(CompiledPlan::Instruction{op, 0, -1, a, b, out});
+        const int out = nextRegister_++;
+        variant_.code.push_back(CompiledPlan::Instruction{op, 0, -1, a, b, out});
         return out;
     }
 
+    // Whether the instruction just emitted is one of the failing steps.
+    bool EmittedFails() {
+        const auto emitted = static_cast<std::int32_t>(variant_.code.size()) - 1;
+        const auto& failing = variant_.failing;
+        if (failingSeen_ < failing.size() && failing[failingSeen_] == emitted) {
+            ++failingSeen_;
+            return true;
+        }
+        return false;
+    }
+
     void Raise(ErrorCode code, int detailToken) {
-        plan_.code_.push_back(CompiledPlan::Instruction{
+        variant_.code.push_back(CompiledPlan::Instruction{
             Op::Raise, 0, static_cast<std::int16_t>(detailToken), 0, 0, static_cast<int>(code)});
         stopped_ = true;
     }
 
     const ParsedExpression& parsed_;
     CompiledPlan& plan_;
+    CompiledPlan::Variant& variant_;
     const int last_;
+    int nextRegister_ = 0;
+    std::size_t failingSeen_ = 0;
     std::vector<Sym> slots_;
     std::vector<int> numberRegister_;
     FilledSlots filled_;
@@ -341,7 +370,28 @@ private:
 };
 
 void CompiledPlan::Compile(const ParsedExpression& parsed) {
-    PlanBuilder(parsed, *this).Build();
+    *this = CompiledPlan{};
+    variants_.emplace_back();
+    PlanBuilder(parsed, *this, variants_[0]).Build(true);
+    usable_ = variants_[0].usable;
+}
+
+// The variant that continues `variant` when its instruction `step` passes over
+// a fault; -1 when there would be too many variants.
+int CompiledPlan::VariantAfter(const ParsedExpression& parsed, int variant, int step) {
+    for (const auto& [failingStep, following] : variants_[static_cast<std::size_t>(variant)].next)
+        if (failingStep == step)
+            return following;
+    if (variants_.size() >= kMaxVariants)
+        return -1;
+    Variant fresh;
+    fresh.failing = variants_[static_cast<std::size_t>(variant)].failing;
+    fresh.failing.push_back(step);
+    PlanBuilder(parsed, *this, fresh).Build(false);
+    variants_.push_back(std::move(fresh));
+    const int id = static_cast<int>(variants_.size()) - 1;
+    variants_[static_cast<std::size_t>(variant)].next.emplace_back(step, id);
+    return id;
 }
 
 namespace {
@@ -366,13 +416,13 @@ CompiledPlan::Outcome Failed(Fault fault) {
 
 } // namespace
 
-CompiledPlan::Outcome CompiledPlan::Run(const VariableTable& variables,
-                                        std::span<const int> bindings, RandomGenerator& random) {
-    double* const r = registers_.data();
-    for (int k = 0; k < variableCount_; ++k)
-        r[variableBase_ + k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
-
-    for (const Instruction& in : code_) {
+// Runs code[pc] onwards over the registers r. Returns the index of the
+// instruction that failed (its fault in `fault`), or `size` when all ran.
+std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::size_t size,
+                                  double* r, RandomGenerator& random, Fault& fault,
+                                  Outcome& raised) {
+    for (; pc < size; ++pc) {
+        const Instruction& in = code[pc];
         const double a = r[in.a];
         const double b = r[in.b];
         CheckedSteps s;
@@ -436,8 +486,10 @@ CompiledPlan::Outcome CompiledPlan::Run(const VariableTable& variables,
         }
         case Op::Call: {
             const FunctionResult result = CallFunction(in.function, a, b, random);
-            if (result.fault != Fault::None)
-                return Failed(result.fault);
+            if (result.fault != Fault::None) {
+                fault = result.fault;
+                return pc;
+            }
             v = result.value;
             break;
         }
@@ -445,15 +497,57 @@ CompiledPlan::Outcome CompiledPlan::Run(const VariableTable& variables,
             v = random.Next();
             break;
         case Op::Raise:
-            return Outcome{Status::Raised, 0, static_cast<ErrorCode>(in.out), in.detail};
+            raised = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in.out), in.detail, false};
+            fault = Fault::Overflow; // any fault that is not passed over
+            return pc;
         }
-        if (!s.ok())
-            return Failed(s.fault());
+        if (!s.ok()) {
+            fault = s.fault();
+            return pc;
+        }
         r[in.out] = v;
     }
-    if (resultRegister_ < 0)
-        return Outcome{Status::NoValue, 0, ErrorCode::None, -1};
-    return Outcome{Status::Value, r[resultRegister_], ErrorCode::None, -1};
+    return pc;
+}
+
+CompiledPlan::Outcome CompiledPlan::Run(const ParsedExpression& parsed,
+                                        const VariableTable& variables,
+                                        std::span<const int> bindings, RandomGenerator& random) {
+    double* r = registers_.data();
+    for (int k = 0; k < variableCount_; ++k)
+        r[variableBase_ + k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
+
+    int variant = 0;
+    std::size_t pc = 0;
+    bool domainFault = false;
+    for (;;) {
+        const Variant& current = variants_[static_cast<std::size_t>(variant)];
+        if (!current.usable)
+            return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
+        const std::size_t size = current.code.size();
+        Fault fault = Fault::None;
+        Outcome raised;
+        pc = Execute(current.code.data(), pc, size, r, random, fault, raised);
+        if (pc == size) {
+            if (current.resultRegister < 0)
+                return Outcome{Status::NoValue, 0, ErrorCode::None, -1, domainFault};
+            return Outcome{Status::Value, r[current.resultRegister], ErrorCode::None, -1,
+                           domainFault};
+        }
+        if (fault != Fault::Domain) {
+            if (raised.status == Status::Raised)
+                return raised;
+            return Failed(fault);
+        }
+        // Go on in the variant where this step failed, after it.
+        const int following = VariantAfter(parsed, variant, static_cast<int>(pc));
+        if (following < 0)
+            return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
+        r = registers_.data(); // a new variant may have added registers
+        variant = following;
+        ++pc;
+        domainFault = true;
+    }
 }
 
 } // namespace quivela::expression

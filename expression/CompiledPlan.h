@@ -1,5 +1,6 @@
 #pragma once
 
+#include "expression/CheckedMath.h"
 #include "expression/ErrorTexts.h"
 #include "expression/Tokens.h"
 
@@ -26,24 +27,28 @@ class VariableTable;
 // decides (1101, 1104, an unreadable number) become a raising instruction at
 // the step where the reduction meets them.
 //
-// Running the plan gives exactly what the reduction gives as long as no step
-// meets a passed-over fault: raised errors come at the same step with the
-// same number and description. When a step would pass over a fault, Run
-// answers Fallback and the caller runs the general reduction for that
-// evaluation instead.
+// Running the plan gives exactly what the reduction gives: raised errors come
+// at the same step with the same number and description. A step that passes
+// over a fault changes what the later steps find, so the plan then continues
+// in a variant compiled (on first need) by the same symbolic run with that
+// step failing; variants share the instructions before the failing step and
+// the registers, so the evaluation goes on where it was without computing or
+// drawing anything twice. When too many variants would be needed, Run
+// answers Fallback and the caller runs the general reduction instead.
 class CompiledPlan {
 public:
     enum class Status : std::uint8_t {
         Value,    // the evaluation ended with a value in `value`
         NoValue,  // no filled slot was left: the previous result stays
         Raised,   // `error` (with the call token `detailToken`, or none when -1)
-        Fallback, // a step met a passed-over fault: run the general reduction
+        Fallback, // nothing was computed that counts: run the general reduction
     };
     struct Outcome {
         Status status = Status::NoValue;
         double value = 0;
         ErrorCode error = ErrorCode::None;
         int detailToken = -1;
+        bool domainFault = false; // a step passed over a domain fault
     };
 
     // Builds the plan of a freshly parsed expression, in time linear in its
@@ -53,13 +58,16 @@ public:
     // False when the plan cannot stand in for the reduction at all (a stray
     // ")" looked up as a name); the general reduction then runs every time.
     bool Usable() const { return usable_; }
+    // Whether the expression can draw from the random generator; a fallback
+    // must then restore the generator first.
     bool DrawsRandom() const { return drawsRandom_; }
-    std::size_t Instructions() const { return code_.size(); }
+    std::size_t Variants() const { return variants_.size(); }
 
-    // `bindings` holds a table handle for every variable of the expression;
-    // all of them must be bound (a missing one is the reduction's to report).
-    Outcome Run(const VariableTable& variables, std::span<const int> bindings,
-                RandomGenerator& random);
+    // `parsed` is the expression the plan was compiled from; `bindings` holds
+    // a table handle for every one of its variables, all of them bound (a
+    // missing one is the reduction's to report).
+    Outcome Run(const ParsedExpression& parsed, const VariableTable& variables,
+                std::span<const int> bindings, RandomGenerator& random);
 
     // Operations of the plan. Call runs a library formula by its index; the
     // others are the arithmetic of the operators and the most used formulas
@@ -94,12 +102,27 @@ public:
         std::int32_t out;      // result register; Raise: the error's number
     };
 
+    // Upper bound on the variants of one expression; past it the general
+    // reduction takes the evaluations that would need a new one.
+    static constexpr std::size_t kMaxVariants = 64;
+
 private:
-    std::vector<Instruction> code_;
+    struct Variant {
+        std::vector<Instruction> code;
+        std::vector<std::int32_t> failing; // instructions that fail, ascending
+        std::vector<std::pair<std::int32_t, std::int32_t>> next; // failing step -> variant
+        int resultRegister = -1; // -1: no value is left
+        bool usable = true;      // false: a stray ")" is looked up at some step
+    };
+
+    int VariantAfter(const ParsedExpression& parsed, int variant, int step);
+    static std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
+                               double* r, RandomGenerator& random, Fault& fault, Outcome& raised);
+
+    std::vector<Variant> variants_;
     std::vector<double> registers_;
     int variableBase_ = 0;
     int variableCount_ = 0;
-    int resultRegister_ = -1; // -1: no value is left
     bool usable_ = false;
     bool drawsRandom_ = false;
 

@@ -19,6 +19,8 @@ struct EquationInspector {
     static int Fallbacks(const clsEquation& equation);
     // Whether the current parse has a plan that can run at all.
     static bool PlanUsable(const clsEquation& equation);
+    // Variants of the plan compiled so far (1 until a step passes over a fault).
+    static int PlanVariants(const clsEquation& equation);
     // The stored result, read without solving.
     static double StoredResult(const clsEquation& equation);
 

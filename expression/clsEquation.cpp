@@ -80,12 +80,12 @@ struct clsEquation::State {
             RandomGenerator::Snapshot before{};
             if (plan.DrawsRandom())
                 before = random.Save();
-            const CompiledPlan::Outcome run = plan.Run(variables, bindings, random);
+            const CompiledPlan::Outcome run = plan.Run(parsed, variables, bindings, random);
             switch (run.status) {
             case CompiledPlan::Status::Value:
-                return ReductionOutcome{ErrorCode::None, {}, true, run.value, false};
+                return ReductionOutcome{ErrorCode::None, {}, true, run.value, run.domainFault};
             case CompiledPlan::Status::NoValue:
-                return ReductionOutcome{};
+                return ReductionOutcome{ErrorCode::None, {}, false, 0, run.domainFault};
             case CompiledPlan::Status::Raised: {
                 ReductionOutcome raised;
                 raised.error = run.error;
@@ -243,6 +243,9 @@ int EquationInspector::Fallbacks(const clsEquation& e) {
 }
 double EquationInspector::StoredResult(const clsEquation& e) {
     return e.state_->result;
+}
+int EquationInspector::PlanVariants(const clsEquation& e) {
+    return static_cast<int>(e.state_->plan.Variants());
 }
 bool EquationInspector::PlanUsable(const clsEquation& e) {
     return e.state_->plan.Usable();
