@@ -1,0 +1,186 @@
+#include "help/MiniGraph.h"
+
+#include "expression/EngineError.h"
+#include "expression/clsEquation.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kMargin = 10;
+const QColor kCurve(0, 0, 255);
+// Neighbouring samples lie a quarter of a pixel apart; a rise larger than this
+// between them is a jump of the function (a step, a pole), left open.
+constexpr double kLargestStep = 8;
+
+class Mapping {
+public:
+    Mapping(const GraphSpec& spec, QSize size)
+        : spec_(spec), width_(size.width() - 2 * kMargin), height_(size.height() - 2 * kMargin) {}
+    QPointF operator()(double x, double y) const {
+        return {kMargin + (x - spec_.xMin) / (spec_.xMax - spec_.xMin) * width_,
+                kMargin + (spec_.yMax - y) / (spec_.yMax - spec_.yMin) * height_};
+    }
+    int Width() const { return width_; }
+
+private:
+    const GraphSpec& spec_;
+    int width_, height_;
+};
+
+QString TickText(double value) {
+    long rounded = std::lround(value);
+    QString text = std::fabs(value - rounded) < 1e-9 ? QString::number(rounded)
+                                                     : QString::number(value, 'g', 3);
+    text.replace(QLatin1Char('-'), QChar(0x2212));
+    return text;
+}
+
+void DrawAxes(QPainter& p, const GraphSpec& spec, const Mapping& map) {
+    p.setPen(QPen(Qt::black, 1));
+    const QPointF left = map(spec.xMin, 0), right = map(spec.xMax, 0);
+    const QPointF bottom = map(0, spec.yMin), top = map(0, spec.yMax);
+    p.drawLine(left, right);
+    p.drawLine(bottom, top);
+    // Arrowheads at the positive ends.
+    p.drawLine(right, right + QPointF(-6, -3));
+    p.drawLine(right, right + QPointF(-6, 3));
+    p.drawLine(top, top + QPointF(-3, 6));
+    p.drawLine(top, top + QPointF(3, 6));
+    for (int k = static_cast<int>(std::ceil(spec.xMin / spec.xTick));
+         k * spec.xTick < spec.xMax - spec.xTick / 2; ++k) {
+        const QPointF at = map(k * spec.xTick, 0);
+        p.drawLine(at + QPointF(0, -2), at + QPointF(0, 2));
+    }
+    for (int k = static_cast<int>(std::ceil(spec.yMin / spec.yTick));
+         k * spec.yTick < spec.yMax - spec.yTick / 2; ++k) {
+        const QPointF at = map(0, k * spec.yTick);
+        p.drawLine(at + QPointF(-2, 0), at + QPointF(2, 0));
+    }
+}
+
+// The numbers of the ticks and the axis names, drawn over the curve on a pale
+// backdrop so that they stay legible where the curve crosses them. A number
+// of the y axis that would overlap one of the x axis is left out.
+void DrawLabels(QPainter& p, const GraphSpec& spec, const Mapping& map) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(9);
+    p.setFont(font);
+    const QFontMetricsF metrics(font);
+    std::vector<std::pair<QRectF, QString>> labels;
+    auto add = [&](QPointF baseline, const QString& text) {
+        QRectF box = metrics.boundingRect(text);
+        box.moveTo(baseline.x(), baseline.y() - metrics.ascent());
+        for (const auto& [other, unused] : labels)
+            if (box.adjusted(-1, -1, 1, 1).intersects(other))
+                return;
+        labels.emplace_back(box, text);
+    };
+    for (int k = static_cast<int>(std::ceil(spec.xMin / spec.xTick));
+         k * spec.xTick < spec.xMax - spec.xTick / 2; ++k) {
+        if (k == 0)
+            continue;
+        const QString text = TickText(k * spec.xTick);
+        add(map(k * spec.xTick, 0) + QPointF(-metrics.horizontalAdvance(text) / 2, 11), text);
+    }
+    for (int k = static_cast<int>(std::ceil(spec.yMin / spec.yTick));
+         k * spec.yTick < spec.yMax - spec.yTick / 2; ++k) {
+        if (k == 0)
+            continue;
+        const QString text = TickText(k * spec.yTick);
+        add(map(0, k * spec.yTick) + QPointF(-metrics.horizontalAdvance(text) - 4, 3), text);
+    }
+    add(map(spec.xMax, 0) + QPointF(-7, 12), QStringLiteral("x"));
+    add(map(0, spec.yMax) + QPointF(5, 8), QStringLiteral("y"));
+    for (const auto& [box, text] : labels) {
+        p.fillRect(box, QColor(255, 255, 255, 190));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(box.left(), box.top() + metrics.ascent()), text);
+    }
+}
+
+// The value the engine gives at x, or nothing where the function is not
+// defined there (a passed-over domain fault or a raised error).
+std::optional<double> ValueAt(clsEquation& eq, double x) {
+    try {
+        eq.SetVar("x", x);
+        eq.Solve();
+        if (eq.Undefined())
+            return std::nullopt;
+        const double y = eq.Solution();
+        if (!std::isfinite(y))
+            return std::nullopt;
+        return y;
+    } catch (const EngineError&) {
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QImage DrawMiniGraph(const GraphSpec& spec, QSize size) {
+    // At the screen's pixel density, like the page it is laid out in.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Mapping map(spec, size);
+    DrawAxes(p, spec, map);
+
+    clsEquation eq;
+    try {
+        eq.SetEquation(spec.expression);
+    } catch (const EngineError&) {
+        DrawLabels(p, spec, map);
+        return image;
+    }
+    const double span = spec.yMax - spec.yMin;
+    p.setClipRect(QRect(kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin));
+    if (spec.scatter) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kCurve);
+        const int count = map.Width() / 2;
+        for (int i = 0; i <= count; ++i) {
+            const double x = spec.xMin + (spec.xMax - spec.xMin) * i / count;
+            if (auto y = ValueAt(eq, x); y && *y >= spec.yMin && *y <= spec.yMax)
+                p.drawEllipse(map(x, *y), 1.3, 1.3);
+        }
+        p.setClipping(false);
+        DrawLabels(p, spec, map);
+        return image;
+    }
+    p.setPen(QPen(kCurve, 1.6));
+    // Four samples per pixel; a segment joins two neighbouring samples only
+    // when both are defined and close to the visible band, so poles and gaps
+    // in the domain stay open.
+    const int count = map.Width() * 4;
+    std::optional<QPointF> previous;
+    for (int i = 0; i <= count; ++i) {
+        const double x = spec.xMin + (spec.xMax - spec.xMin) * i / count;
+        const auto y = ValueAt(eq, x);
+        if (!y || *y < spec.yMin - span || *y > spec.yMax + span) {
+            previous.reset();
+            continue;
+        }
+        const QPointF point = map(x, *y);
+        if (previous && std::fabs(point.y() - previous->y()) > kLargestStep)
+            previous.reset();
+        if (previous)
+            p.drawLine(*previous, point);
+        else
+            p.drawPoint(point);
+        previous = point;
+    }
+    p.setClipping(false);
+    DrawLabels(p, spec, map);
+    return image;
+}

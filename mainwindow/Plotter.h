@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <string>
+#include <vector>
+
+class DrawingWindow;
+class clsEquation;
+
+// The sampling loop shared by the plots of f, g and the operation.
+//
+// x runs from -14 while x <= 14 by repeated addition of 0.001 in double
+// precision (28,001 samples; the accumulated rounding is part of the
+// contract, so the samples are not computed as -14 + n * 0.001). A sample
+// whose evaluation is left undefined (a square root or logarithm of a
+// negative number, say) is not plotted.
+class Plotter {
+public:
+    struct Views {
+        DrawingWindow* normal;   // persistent, bound 8
+        DrawingWindow* live;     // shown during the plot, bound 8
+        DrawingWindow* enlarged; // persistent, bound 14
+    };
+
+    static constexpr double Start = -14.0;
+    static constexpr double End = 14.0;
+    static constexpr double Step = 0.001;
+    static constexpr double NormalBound = 8.0;
+    static constexpr double EnlargedBound = 14.0;
+
+    // The abscissae of a plot, in order: Start, then each the previous one
+    // plus Step while it is not beyond End. A whole range at once, so that an
+    // evaluation of many values in one call can be given them.
+    static std::vector<double> Abscissae();
+
+    // Gives text to the expression object and plots every sample in colour.
+    // An EngineError stops the loop where it is raised and propagates; the
+    // points already set stay.
+    static void Plot(clsEquation& equation, const std::string& text, const Views& views,
+                     QColor colour);
+
+    // One sample's points: into the normal and then the live view when
+    // -8 < x < 8 and -8 < y < 8, into the enlarged view when -14 < x < 14
+    // and -14 < y < 14; all bounds strict. Kept apart from the evaluation so
+    // that a loop over values computed in bulk can call it just the same.
+    static void PutSample(const Views& views, QColor colour, double x, double y);
+};

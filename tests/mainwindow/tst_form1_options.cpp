@@ -1,0 +1,356 @@
+// The per-graph buttons of the main window: graduation, enlarged views,
+// colours; the pointer readout; the operation's wiring.
+#include "Form1Harness.h"
+#include "mainwindow/Twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+#include <numbers>
+
+namespace {
+
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+constexpr double Pi = 3.14159; // the graduation's own value of pi
+
+// A tick dot is three pixels wide: the pixel just above the axis at its
+// abscissa is ink, which the one-pixel axis line alone does not give.
+bool DotAt(const DrawingWindow& w, double x) {
+    const QImage im = w.Image();
+    const QPointF p = w.ToWidget(x, 0);
+    const int cx = int(std::floor(p.x())), cy = int(std::floor(p.y()));
+    for (int dx = -1; dx <= 1; ++dx)
+        if (QColor(im.pixel(cx + dx, cy - 1)) == Qt::black &&
+            QColor(im.pixel(cx + dx, cy + 1)) == Qt::black)
+            return true;
+    return false;
+}
+
+void ClickOption(QWidget* form, const char* name) {
+    auto* r = Control<QRadioButton>(form, name);
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(8, r->height() / 2));
+}
+
+} // namespace
+
+class TestForm1Options : public QObject {
+    Q_OBJECT
+private slots:
+    void radians_data();
+    void radians();
+    void radiansTwiceBackToUnits();
+    void radiansSurviveApagar();
+    void enlargedViewsStack();
+    void backgroundCancelChangesNothing();
+    void backgroundErasesOnlyItsGraph();
+    void curveColourAtNextPlot();
+    void readout();
+    void operation_data();
+    void operation();
+    void missingParameterClearsNothing_data();
+    void missingParameterClearsNothing();
+    void operationError();
+    void coordinateLines();
+};
+
+void TestForm1Options::radians_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("normal");
+    QTest::addColumn<int>("enlarged");
+    QTest::newRow("f") << "EixosRadF" << 1 << 7;
+    QTest::newRow("g") << "EixosRadG" << 2 << 8;
+    QTest::newRow("operation") << "EixosRadO" << 3 << 9;
+}
+
+void TestForm1Options::radians() {
+    QFETCH(QString, button);
+    QFETCH(int, normal);
+    QFETCH(int, enlarged);
+    auto form = OpenForm1();
+    Click(form.get(), "DesenharF");
+    Click(form.get(), "DesenharG");
+    Click(form.get(), button.toUtf8().constData());
+    auto* b = Control<QPushButton>(form.get(), button.toUtf8().constData());
+    QCOMPARE(b->text(), QStringLiteral("Unidades"));
+    QCOMPARE(b->toolTip(), QStringLiteral("Graduar o eixo das abcissas em unidades"));
+    // (The live view keeps nothing while hidden.)
+    QVERIFY(DotAt(*form->Picture1(normal), 5 * Pi / 2));
+    QVERIFY(DotAt(*form->Picture1(normal), -3 * Pi / 2));
+    QVERIFY(!DotAt(*form->Picture1(normal), 5.0)); // no unit tick
+    QVERIFY(DotAt(*form->Picture1(enlarged), 9 * Pi / 2));
+    QVERIFY(!DotAt(*form->Picture1(enlarged), 5 * Pi)); // the axis line only
+    QVERIFY(!DotAt(*form->Picture1(enlarged), 13.0));
+    // Its graph is gone and its flag cleared; the other graphs keep theirs.
+    const int graph = normal - 1;
+    QVERIFY(!form->Desenhado(Form1::Graph(graph)));
+    QCOMPARE(CountColour(*form->Picture1(normal), Blue), 0);
+    for (const char* other : {"EixosRadF", "EixosRadG", "EixosRadO"})
+        if (button != QLatin1String(other))
+            QCOMPARE(Control<QPushButton>(form.get(), other)->text(), QStringLiteral("Radianos"));
+    if (graph != Form1::F)
+        QVERIFY(form->Desenhado(Form1::F) && CountColour(*form->Picture1(1), Blue) > 0);
+}
+
+void TestForm1Options::radiansTwiceBackToUnits() {
+    auto form = OpenForm1();
+    Click(form.get(), "EixosRadF");
+    Click(form.get(), "EixosRadF");
+    auto* b = Control<QPushButton>(form.get(), "EixosRadF");
+    QCOMPARE(b->text(), QStringLiteral("Radianos"));
+    QCOMPARE(b->toolTip(), QStringLiteral("Graduar o eixo das abcissas em rad"));
+    QVERIFY(DotAt(*form->Picture1(1), 5.0));
+    QVERIFY(!DotAt(*form->Picture1(1), 3 * Pi / 2));
+    QVERIFY(DotAt(*form->Picture1(7), 13.0));
+}
+
+void TestForm1Options::radiansSurviveApagar() {
+    auto form = OpenForm1();
+    Click(form.get(), "EixosRadO");
+    Click(form.get(), "DesenharO");
+    QVERIFY(CountColour(*form->Picture1(3), Red) > 0);
+    Click(form.get(), "ApagarO");
+    QCOMPARE(CountColour(*form->Picture1(3), Red), 0);
+    QCOMPARE(CountColour(*form->Picture1(9), Red), 0);
+    QCOMPARE(Control<QPushButton>(form.get(), "EixosRadO")->text(), QStringLiteral("Unidades"));
+    QVERIFY(DotAt(*form->Picture1(3), 5 * Pi / 2));
+    QVERIFY(DotAt(*form->Picture1(9), 9 * Pi / 2));
+    QVERIFY(!form->Desenhado(Form1::O));
+}
+
+void TestForm1Options::enlargedViewsStack() {
+    auto form = OpenForm1();
+    const QPoint middle = form->Picture1(1)->geometry().center();
+    auto top = [&] { return qobject_cast<DrawingWindow*>(form->childAt(middle)); };
+    auto* title12 = Control<QLabel>(form.get(), "Label12");
+    auto* title13 = Control<QLabel>(form.get(), "Label13");
+    Click(form.get(), "Command1");
+    Click(form.get(), "Command2");
+    QCOMPARE(top(), form->Picture1(8));
+    QCOMPARE(Control<QPushButton>(form.get(), "Command1")->text(), QStringLiteral("Reduzir f"));
+    QCOMPARE(Control<QPushButton>(form.get(), "Command2")->text(), QStringLiteral("Reduzir g"));
+    QVERIFY(form->Ampliado(Form1::F) && form->Ampliado(Form1::G));
+    QCOMPARE(title13->pos(), QPoint(Twips(60), Twips(60)));
+    QVERIFY(title13->isVisible());
+    Click(form.get(), "Command2");
+    QCOMPARE(top(), form->Picture1(7));
+    QVERIFY(title12->isVisible() && !title13->isVisible());
+    QCOMPARE(Control<QPushButton>(form.get(), "Command2")->text(), QStringLiteral("Ampliar g"));
+    Click(form.get(), "Command1");
+    QCOMPARE(top(), form->Picture1(1));
+    QVERIFY(!form->Ampliado(Form1::F) && !form->Ampliado(Form1::G));
+}
+
+void TestForm1Options::backgroundCancelChangesNothing() {
+    auto form = OpenForm1();
+    Click(form.get(), "DesenharF");
+    const QImage before1 = form->Picture1(1)->Image();
+    const QImage before7 = form->Picture1(7)->Image();
+    const ModalSeen seen = WithModal([&] { Click(form.get(), "CorDoFundoF"); });
+    QCOMPARE(seen.className, QStringLiteral("QColorDialog"));
+    QCOMPARE(form->Picture1(1)->Image(), before1);
+    QCOMPARE(form->Picture1(7)->Image(), before7);
+    QVERIFY(form->Desenhado(Form1::F));
+}
+
+void TestForm1Options::backgroundErasesOnlyItsGraph() {
+    auto form = OpenForm1();
+    Click(form.get(), "DesenharF");
+    Click(form.get(), "DesenharG");
+    const QColor green(0, 160, 0);
+    WithModal([&] { Click(form.get(), "CorDoFundoF"); }, PickColour(green));
+    for (int v : {1, 4, 7})
+        QCOMPARE(form->Picture1(v)->BackColor(), green);
+    QVERIFY(ShowsNear(*form->Picture1(1), -9.5, 9.5, green));
+    QVERIFY(ShowsNear(*form->Picture1(7), -15.5, 15.5, green));
+    QVERIFY(ShowsNear(*form->Picture1(1), 0, 0, Qt::black)); // fresh axes
+    QCOMPARE(CountColour(*form->Picture1(1), Blue), 0);
+    QVERIFY(!form->Desenhado(Form1::F));
+    QVERIFY(ShowsNear(*form->Picture1(2), std::numbers::pi / 4, 1, Blue));
+    QVERIFY(!ShowsNear(*form->Picture1(2), -9.5, 9.5, green));
+    QCOMPARE(form->Colours().Colour(1), green);
+}
+
+void TestForm1Options::curveColourAtNextPlot() {
+    auto form = OpenForm1();
+    Click(form.get(), "DesenharF");
+    const QColor orange(255, 128, 0);
+    WithModal([&] { Click(form.get(), QString::fromUtf8("CorDoGráficoF").toUtf8().constData()); },
+              PickColour(orange));
+    QCOMPARE(CountColour(*form->Picture1(1), orange), 0); // nothing changes at once
+    SetText(form.get(), "FunçãoF", QStringLiteral("x"));
+    Click(form.get(), "DesenharF");
+    QVERIFY(ShowsNear(*form->Picture1(1), 3, 3, orange));
+    QVERIFY(ShowsNear(*form->Picture1(7), 12, 12, orange));
+    QVERIFY(ShowsNear(*form->Picture1(1), std::numbers::pi / 2, 4, Blue)); // the old curve stays
+}
+
+void TestForm1Options::readout() {
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Portugal));
+    auto form = OpenForm1();
+    auto* label = Control<QLabel>(form.get(), "Label6");
+    DrawingWindow* view = form->Picture1(1);
+    const QPointF origin = view->ToWidget(0, 0);
+    const QPoint centre(int(std::floor(origin.x())), int(std::floor(origin.y())));
+    QTest::mouseMove(view, QPoint(5, 5));
+    QCOMPARE(label->text(), QString()); // off: nothing shown
+    QVERIFY(!view->testAttribute(Qt::WA_SetCursor));
+
+    Control<QCheckBox>(form.get(), "Check1")->click();
+    QTest::mouseMove(view, centre);
+    QCOMPARE(label->text(), QStringLiteral("(0 , 0)"));
+    QCOMPARE(view->cursor().shape(), Qt::CrossCursor);
+    const QPoint p = view->ToWidget(1.5, -2.25).toPoint();
+    QTest::mouseMove(view, p);
+    const QPointF user = view->ToUser(QPointF(p) + QPointF(0.5, 0.5));
+    QCOMPARE(label->text(), QStringLiteral("(%1 , %2)")
+                                .arg(QLocale().toString(std::round(user.x() * 100) / 100))
+                                .arg(QLocale().toString(std::round(user.y() * 100) / 100)));
+    QVERIFY(label->text().contains(QLatin1Char(',')));
+
+    Click(form.get(), "Command1");
+    // The first pixel inside the frame (a null point would mean the centre).
+    const QPointF corner = form->Picture1(7)->ToWidget(-16, 16);
+    QTest::mouseMove(form->Picture1(7), QPoint(int(corner.x()), int(corner.y())));
+    QVERIFY(label->text().startsWith(QStringLiteral("(-16")) ||
+            label->text().startsWith(QStringLiteral("(-15,9")));
+    const QString last = label->text();
+    Control<QCheckBox>(form.get(), "Check1")->click();
+    for (int i = 1; i <= 9; ++i)
+        QVERIFY(!form->Picture1(i)->testAttribute(Qt::WA_SetCursor));
+    QCOMPARE(label->text(), last);
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestForm1Options::operation_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("composed");
+    QTest::newRow("sum") << "OptionSoma"
+                         << ""
+                         << ""
+                         << "(4sen(x))+(tg(x))";
+    QTest::newRow("f o g") << "OptionCompfg"
+                           << ""
+                           << ""
+                           << "4sen((tg(x)))";
+    QTest::newRow("g / f") << "OptionQuogf"
+                           << ""
+                           << ""
+                           << "(tg(x))/(4sen(x))";
+    QTest::newRow("f^a, a = 2*3") << "Optionfa"
+                                  << "2*3"
+                                  << ""
+                                  << "(4sen(x))^(6)";
+    QTest::newRow("f^a, a = x") << "Optionfa"
+                                << "x"
+                                << ""
+                                << "(4sen(x))^(0)";
+    QTest::newRow("b^f, b = 0.5") << "Optionbf"
+                                  << ""
+                                  << "0.5"
+                                  << "(0.5)^(4sen(x))";
+}
+
+void TestForm1Options::operation() {
+    QFETCH(QString, option);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, composed);
+    auto form = OpenForm1();
+    ClickOption(form.get(), option.toUtf8().constData());
+    SetText(form.get(), "ValorDeA", a);
+    SetText(form.get(), "ValorDeB", b);
+    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
+    QVERIFY2(!seen.shown, qPrintable(seen.text));
+    QCOMPARE(Control<QLineEdit>(form.get(), "Função")->text(), composed);
+    QVERIFY(CountColour(*form->Picture1(3), Red) > 0);
+    QVERIFY(CountColour(*form->Picture1(9), Red) > 0);
+    QVERIFY(form->Desenhado(Form1::O));
+    QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
+}
+
+void TestForm1Options::missingParameterClearsNothing_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a") << "Optionfa"
+                       << "ValorDeA"
+                       << "Deve indicar o valor de a.";
+    QTest::newRow("b, only spaces") << "Optionbf"
+                                    << "ValorDeB"
+                                    << "Deve indicar o valor de b.";
+}
+
+void TestForm1Options::missingParameterClearsNothing() {
+    QFETCH(QString, option);
+    QFETCH(QString, box);
+    QFETCH(QString, message);
+    auto form = OpenForm1();
+    Click(form.get(), "DesenharO"); // the sum
+    const QImage before3 = form->Picture1(3)->Image();
+    const QImage before9 = form->Picture1(9)->Image();
+    const QString composed = Control<QLineEdit>(form.get(), "Função")->text();
+    ClickOption(form.get(), option.toUtf8().constData());
+    SetText(form.get(), box.toUtf8().constData(), QStringLiteral("  "));
+    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
+    QCOMPARE(seen.text, message);
+    QCOMPARE(int(seen.icon), int(QMessageBox::Information));
+    QCOMPARE(seen.title, QStringLiteral("Quivela"));
+    QCOMPARE(form->focusWidget(), Control<QWidget>(form.get(), box.toUtf8().constData()));
+    QCOMPARE(form->Picture1(3)->Image(), before3);
+    QCOMPARE(form->Picture1(9)->Image(), before9);
+    QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
+    QCOMPARE(Control<QLineEdit>(form.get(), "Função")->text(), composed);
+    QVERIFY(form->Desenhado(Form1::O));
+}
+
+void TestForm1Options::operationError() {
+    auto form = OpenForm1();
+    SetText(form.get(), "FunçãoF", QStringLiteral("(x"));
+    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
+    QCOMPARE(seen.text, QString::fromUtf8("Erro:\r\n\r\nNúmero de parênteses incorrecto."));
+    QCOMPARE(int(seen.icon), int(QMessageBox::NoIcon));
+    QCOMPARE(form->focusWidget(), Control<QWidget>(form.get(), "FunçãoG"));
+    QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
+    QVERIFY(!form->Desenhado(Form1::O));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+}
+
+void TestForm1Options::coordinateLines() {
+    auto form = OpenForm1();
+    ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
+    QCOMPARE(seen.text, QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8."));
+    Click(form.get(), "DesenharF");
+    SetText(form.get(), "Abcissa", QStringLiteral("pi/2"));
+    auto inkBetween = [&](int view) {
+        // Black pixels in the column of x = pi/2, between the axis and the curve.
+        const DrawingWindow& w = *form->Picture1(view);
+        const QImage im = w.Image();
+        const int x = int(std::floor(w.ToWidget(std::numbers::pi / 2, 0).x()));
+        int n = 0;
+        for (int y = int(w.ToWidget(0, 3.5).y()); y <= int(w.ToWidget(0, 0.5).y()); ++y)
+            for (int dx = -1; dx <= 1; ++dx)
+                n += QColor(im.pixel(x + dx, y)) == Qt::black;
+        return n;
+    };
+    QCOMPARE(inkBetween(1), 0);
+    seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
+    QVERIFY(!seen.shown);
+    QVERIFY(inkBetween(1) > 5);
+    QVERIFY(inkBetween(7) > 5);
+    // An abscissa that cannot be evaluated is reported and draws nothing.
+    Click(form.get(), "ApagarF");
+    Click(form.get(), "DesenharF");
+    SetText(form.get(), "Abcissa", QStringLiteral("(1"));
+    seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
+    QCOMPARE(seen.text,
+             QString::fromUtf8("Erro na expressão analítica:\r\n\r\nNúmero de parênteses "
+                               "incorrecto."));
+    QCOMPARE(inkBetween(1), 0);
+}
+
+QTEST_MAIN(TestForm1Options)
+#include "tst_form1_options.moc"

@@ -1,0 +1,220 @@
+// The start window: caption, size, title labels, menu and the windows it opens.
+#include "app/Form3.h"
+#include "help/Form2.h"
+#include "help/Form4.h"
+#include "help/Form5.h"
+#include "mainwindow/Form1.h"
+#include "mainwindow/Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+private slots:
+    void window();
+    void labels_data();
+    void labels();
+    void pictures();
+    void menu_data();
+    void menu();
+    void eachWindowOnce_data();
+    void eachWindowOnce();
+    void helpFromTheMainWindow_data();
+    void helpFromTheMainWindow();
+    void endsTheProgram_data();
+    void endsTheProgram();
+};
+
+void TestForm3::window() {
+    Form3 start;
+    QCOMPARE(start.objectName(), QStringLiteral("Form3"));
+    QCOMPARE(start.windowTitle(), QString::fromUtf8("QUIVELA COM FUNÇÕES"));
+    QCOMPARE(start.centralWidget()->size(), QSize(Twips(15240), Twips(10710)));
+    // Nothing else is opened at start.
+    QVERIFY(start.MainWindow() == nullptr && start.Instructions() == nullptr &&
+            start.Syntax() == nullptr && start.Functions() == nullptr);
+}
+
+void TestForm3::labels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("comic");
+    QTest::newRow("Label1") << "Label1"
+                            << "QUIVELA" << true;
+    QTest::newRow("Label2") << "Label2"
+                            << "COM" << true;
+    QTest::newRow("Label3") << "Label3" << QString::fromUtf8("FUNÇÕES") << true;
+    QTest::newRow("Label4") << "Label4" << QString::fromUtf8("Versão 1.1") << false;
+    QTest::newRow("Label5") << "Label5" << QString::fromUtf8("Resolução: 1024x768") << false;
+}
+
+void TestForm3::labels() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, comic);
+    Form3 start;
+    auto* label = start.findChild<QLabel*>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+    if (comic)
+        QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Comic Neue"));
+}
+
+void TestForm3::pictures() {
+    Form3 start;
+    start.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&start));
+    for (const char* name : {"Image1", "Image2", "Image3", "Image10"}) {
+        QWidget* picture = start.findChild<QWidget*>(QString::fromLatin1(name));
+        QVERIFY2(picture, name);
+        // Drawn artwork: more than one colour on it.
+        const QImage im = picture->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < im.height(); y += 3)
+            for (int x = 0; x < im.width(); x += 3)
+                colours.insert(im.pixel(x, y));
+        QVERIFY2(colours.size() > 5, name);
+    }
+}
+
+void TestForm3::menu_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Ficheiro") << 0 << "Ficheiro"
+                              << "Ficheiro";
+    QTest::newRow("Quivela") << 1 << "Quivela"
+                             << "Quivela";
+    QTest::newRow("Instruções") << 2 << QString::fromUtf8("Instruções")
+                                << QString::fromUtf8("Instruções");
+    QTest::newRow("Sintaxe") << 3 << "Sintaxe"
+                             << "Sintaxe";
+    QTest::newRow("FunçõesDefinidas")
+        << 4 << QString::fromUtf8("FunçõesDefinidas") << QString::fromUtf8("Funções definidas");
+}
+
+void TestForm3::menu() {
+    QFETCH(int, position);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    Form3 start;
+    const QList<QAction*> top = start.menuBar()->actions();
+    QCOMPARE(top.size(), 5);
+    QCOMPARE(top[position]->objectName(), name);
+    QCOMPARE(top[position]->text(), caption);
+    if (position == 0) {
+        QMenu* ficheiro = top[0]->menu();
+        QVERIFY(ficheiro);
+        QCOMPARE(ficheiro->actions().size(), 1);
+        QCOMPARE(ficheiro->actions()[0]->objectName(), QStringLiteral("Sair"));
+        QCOMPARE(ficheiro->actions()[0]->text(), QStringLiteral("Sair"));
+    }
+}
+
+void TestForm3::eachWindowOnce_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Quivela") << "Quivela" << QString::fromUtf8("QUIVELA COM FUNÇÕES");
+    QTest::newRow("Instruções") << QString::fromUtf8("Instruções")
+                                << QString::fromUtf8("INSTRUÇÕES");
+    QTest::newRow("Sintaxe") << "Sintaxe"
+                             << "SINTAXE";
+    QTest::newRow("FunçõesDefinidas")
+        << QString::fromUtf8("FunçõesDefinidas") << QString::fromUtf8("FUNÇÕES DEFINIDAS");
+}
+
+void TestForm3::eachWindowOnce() {
+    QFETCH(QString, action);
+    QFETCH(QString, caption);
+    Form3 start;
+    start.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&start));
+    auto* a = start.findChild<QAction*>(action);
+    QVERIFY(a);
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    const QSet<QWidget*> before(tops.begin(), tops.end());
+    a->trigger();
+    QWidget* opened = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!before.contains(w) && w->isVisible() && w->windowTitle() == caption)
+            opened = w;
+    QVERIFY(opened);
+    QVERIFY(!opened->isModal());
+    const int count = QApplication::topLevelWidgets().size();
+    a->trigger();
+    QCOMPARE(QApplication::topLevelWidgets().size(), count);
+    QVERIFY(opened->isVisible());
+    QVERIFY(start.isVisible()); // the start window stays
+}
+
+void TestForm3::helpFromTheMainWindow_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("Ajuda") << "Ajuda" << QString::fromUtf8("Instruções");
+    QTest::newRow("Command4") << "Command4"
+                              << "Sintaxe";
+    QTest::newRow("Command5") << "Command5" << QString::fromUtf8("FunçõesDefinidas");
+}
+
+void TestForm3::helpFromTheMainWindow() {
+    QFETCH(QString, button);
+    QFETCH(QString, menu);
+    Form3 start;
+    start.show();
+    start.findChild<QAction*>(QStringLiteral("Quivela"))->trigger();
+    Form1* form = start.MainWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    auto* b = form->findChild<QPushButton*>(button);
+    QTest::mouseClick(b, Qt::LeftButton);
+    auto shown = [&]() -> QWidget* {
+        if (button == QLatin1String("Ajuda"))
+            return start.Instructions();
+        if (button == QLatin1String("Command4"))
+            return start.Syntax();
+        return start.Functions();
+    };
+    QWidget* help = shown();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(form->isVisible()); // not modal: the main window stays usable
+    QVERIFY(form->isEnabled());
+    start.findChild<QAction*>(menu)->trigger();
+    QCOMPARE(shown(), help); // the menu shows the same window
+}
+
+void TestForm3::endsTheProgram_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Sair in the menu") << "menu";
+    QTest::newRow("Sair on the main window") << "button";
+    QTest::newRow("closing the start window") << "close";
+}
+
+// The event loop ends (exec returns 0) with the main and a help window open.
+void TestForm3::endsTheProgram() {
+    QFETCH(QString, how);
+    Form3 start;
+    start.show();
+    start.findChild<QAction*>(QStringLiteral("Quivela"))->trigger();
+    start.ShowSyntax();
+    QTimer::singleShot(0, [&] {
+        if (how == QLatin1String("menu"))
+            start.findChild<QAction*>(QStringLiteral("Sair"))->trigger();
+        else if (how == QLatin1String("button"))
+            QTest::mouseClick(start.MainWindow()->findChild<QPushButton*>(QStringLiteral("Sair")),
+                              Qt::LeftButton);
+        else
+            start.close();
+    });
+    QTimer giveUp; // the program did not end; stopped with the test
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(3000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"
