@@ -102,6 +102,25 @@ public:
         std::int32_t out;      // result register; Raise: the error's number
     };
 
+    // Runs of many samples at once, for SolveRange: the instructions run one
+    // after the other over a block of samples, each instruction a plain loop
+    // over the block, so that the cost of interpreting is shared by the
+    // block. Only for plans that draw no random numbers (their draws must
+    // come sample by sample). A sample flagged in `failed` met a fault at
+    // some step (one passed over, or one that raises): its value is not
+    // meaningful and it must be run again on its own with Run.
+    //
+    // BatchSize: samples per block (0 when the plan is too large for blocks
+    // to pay). PrepareBatch: fills the constant and fixed variable columns;
+    // `swept` is the index of the variable that changes from sample to
+    // sample (-1 if the expression does not use it). RunBatch: `xs` holds its
+    // values for `count` <= BatchSize() samples.
+    std::size_t BatchSize() const;
+    void PrepareBatch(const VariableTable& variables, std::span<const int> bindings, int swept);
+    void RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
+                  std::size_t count, double* values, bool* failed);
+    bool LeavesValue() const { return !variants_.empty() && variants_[0].resultRegister >= 0; }
+
     // Upper bound on the variants of one expression; past it the general
     // reduction takes the evaluations that would need a new one.
     static constexpr std::size_t kMaxVariants = 64;
@@ -120,6 +139,8 @@ private:
                                double* r, RandomGenerator& random, Fault& fault, Outcome& raised);
 
     std::vector<Variant> variants_;
+    std::vector<double> columns_; // BatchSize() doubles per register
+    int swept_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;
     int variableCount_ = 0;

@@ -37,7 +37,11 @@ std::string LowerCased(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && LowerCased(a) == LowerCased(b);
+    if (a.size() != b.size())
+        return false;
+    if (a == b) // the usual case, a name spelled the same way: no copies
+        return true;
+    return LowerCased(a) == LowerCased(b);
 }
 
 std::size_t CountCodePoints(std::string_view text) {

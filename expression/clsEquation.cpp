@@ -10,6 +10,7 @@
 #include "expression/TextCase.h"
 #include "expression/VariableTable.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -189,6 +190,9 @@ SampleRun clsEquation::SolveRange(std::string_view name, double first, double st
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
+    if (s.path == EquationInspector::Path::Compiled && s.plan.Usable() && s.allBound &&
+        s.plan.BatchSize() > 0)
+        return SolveInBlocks(run, handle, x, step, count, values, undefined);
     for (std::size_t i = 1; i < count; ++i) {
         x += step;
         s.resultStale = true;
@@ -214,6 +218,58 @@ double clsEquation::Var(std::string_view name) {
 void clsEquation::SetVar(std::string_view name, double value) {
     state_->resultStale = true;
     state_->variables.Set(name, value);
+}
+
+// SolveRange from sample 1 on, in blocks of samples run through the plan
+// together. A sample that met a fault anywhere is run again on its own, in
+// order, exactly as Solve would run it, so that what it leaves (its value or
+// the kept result, its flag, or the error that ends the run) is the same.
+SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, double step,
+                                     std::size_t count, double* values, bool* undefined) {
+    State& s = *state_;
+    int swept = -1;
+    for (std::size_t k = 0; k < s.bindings.size(); ++k)
+        if (s.bindings[k] == handle)
+            swept = static_cast<int>(k);
+    s.plan.PrepareBatch(s.variables, s.bindings, swept);
+    const std::size_t block = s.plan.BatchSize();
+    std::vector<double> xs(block);
+    std::vector<double> results(block);
+    const auto failed = std::make_unique<bool[]>(block);
+    const bool leavesValue = s.plan.LeavesValue();
+    RandomGenerator& random = ProcessRandomGenerator();
+    for (std::size_t i = 1; i < count;) {
+        const std::size_t n = std::min(block, count - i);
+        for (std::size_t j = 0; j < n; ++j) {
+            x += step;
+            xs[j] = x;
+        }
+        s.plan.RunBatch(s.parsed, random, xs.data(), n, results.data(), failed.get());
+        for (std::size_t j = 0; j < n; ++j, ++i) {
+            if (failed[j]) {
+                s.variables.SetValueAt(handle, xs[j]);
+                s.resultStale = true;
+                s.undefined = false;
+                const ReductionOutcome outcome = s.Evaluate();
+                if (outcome.error != ErrorCode::None) {
+                    run.error = MakeEngineError(outcome.error, outcome.detail);
+                    return std::move(run);
+                }
+                s.Accept(outcome);
+            } else {
+                ++s.reductions;
+                if (leavesValue)
+                    s.result = results[j];
+                s.undefined = !leavesValue;
+                s.resultStale = false;
+            }
+            values[i] = s.result;
+            undefined[i] = s.undefined;
+            run.solved = i + 1;
+        }
+    }
+    s.variables.SetValueAt(handle, x);
+    return std::move(run);
 }
 
 bool clsEquation::Undefined() const {

@@ -59,6 +59,9 @@ public:
                          double* values, bool* undefined);
 
 private:
+    SampleRun SolveInBlocks(SampleRun& run, int handle, double x, double step, std::size_t count,
+                            double* values, bool* undefined);
+
     friend struct EquationInspector; // read-only view for the engine's tests
     struct State;
     std::unique_ptr<State> state_;

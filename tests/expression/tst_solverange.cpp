@@ -139,6 +139,13 @@ void SolveRangeTest::sameAsTheLoop_data() {
     QTest::newRow("empty text") << "" << 0.0 << 1.0 << 3 << 3;
     QTest::newRow("stray ) looked up by name") << "x)*(" << 0.0 << 1.0 << 3 << 3;
     QTest::newRow("no samples") << "x" << 0.0 << 1.0 << 0 << 0;
+    // Longer than a block of samples: faults and errors past the first block.
+    QTest::newRow("log over a whole curve") << "log (x)+1" << -14.0 << 0.001 << 28001 << 28001;
+    QTest::newRow("error in the second block") << "1/(x-0.5)" << -100.0 << 0.25 << 1000 << 402;
+    QTest::newRow("x^0.5 and a square") << "x^0.5+x^2" << -3.0 << 0.01 << 700 << 700;
+    QTest::newRow("x not in the expression") << "2+3" << 0.0 << 1.0 << 600 << 600;
+    QTest::newRow("no value in any sample") << "()+" << 0.0 << 1.0 << 600 << 600;
+    QTest::newRow("two variables, one swept") << "x*X+y" << 0.0 << 1.0 << 600 << 0;
 }
 
 void SolveRangeTest::sameAsTheLoop() {
