@@ -7,6 +7,8 @@
 #include "expression/VariableTable.h"
 
 #include <bit>
+#include <cmath>
+#include <iterator>
 #include <string_view>
 
 namespace quivela::expression {
@@ -418,96 +420,139 @@ CompiledPlan::Outcome Failed(Fault fault) {
 
 // Runs code[pc] onwards over the registers r. Returns the index of the
 // instruction that failed (its fault in `fault`), or `size` when all ran.
+// Each operation jumps straight to the next one's code (labels as values, a
+// GCC and Clang extension), which keeps the dispatch of a short plan cheap.
 std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::size_t size,
                                   double* r, RandomGenerator& random, Fault& fault,
                                   Outcome& raised) {
-    for (; pc < size; ++pc) {
-        const Instruction& in = code[pc];
-        const double a = r[in.a];
-        const double b = r[in.b];
-        CheckedSteps s;
-        double v = 0;
-        switch (in.op) {
-        case Op::Negate:
-            v = -a;
-            break;
-        case Op::Add:
-            v = s.Add(a, b);
-            break;
-        case Op::Sub:
-            v = s.Sub(a, b);
-            break;
-        case Op::Mul:
-            v = s.Mul(a, b);
-            break;
-        case Op::Div:
-            v = s.Div(a, b);
-            break;
-        case Op::IntegerDivide:
-            v = s.IntegerQuotient(a, b);
-            break;
-        case Op::Remainder:
-            v = s.IntegerRemainder(a, b);
-            break;
-        case Op::Power:
-            v = s.Pow(a, b);
-            break;
-        case Op::Sin:
-            v = s.Sin(a);
-            break;
-        case Op::Cos:
-            v = s.Cos(a);
-            break;
-        case Op::Tan:
-            v = s.Tan(a);
-            break;
-        case Op::Exp:
-            v = s.Exp(a);
-            break;
-        case Op::Ln:
-            v = s.Ln(a);
-            break;
-        case Op::Sqrt:
-            v = s.Sqrt(a);
-            break;
-        case Op::Abs:
-            v = std::fabs(a);
-            break;
-        case Op::Tanh: {
-            // (E - F) / (E + F): the library computes E and F a second time
-            // for the denominator, which gives the same doubles and, E and F
-            // having passed their checks once, the same checks.
-            const double e = s.Exp(a);
-            const double f = s.Exp(-a);
-            const double top = s.Sub(e, f);
-            const double bottom = s.Add(e, f);
-            v = s.Div(top, bottom);
-            break;
-        }
-        case Op::Call: {
-            const FunctionResult result = CallFunction(in.function, a, b, random);
-            if (result.fault != Fault::None) {
-                fault = result.fault;
-                return pc;
-            }
-            v = result.value;
-            break;
-        }
-        case Op::Rnd:
-            v = random.Next();
-            break;
-        case Op::Raise:
-            raised = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in.out), in.detail, false};
-            fault = Fault::Overflow; // any fault that is not passed over
-            return pc;
-        }
-        if (!s.ok()) {
-            fault = s.fault();
-            return pc;
-        }
-        r[in.out] = v;
-    }
-    return pc;
+    // In the order of Op.
+    static const void* const kHandlers[] = {
+        &&negate, &&add,  &&sub, &&mul, &&div,  &&integerDivide, &&remainder,
+        &&power,  &&sin,  &&cos, &&tan, &&exp,  &&ln,            &&sqrt,
+        &&abs,    &&tanh, &&call, &&rnd, &&raise,
+    };
+    static_assert(std::size(kHandlers) == static_cast<std::size_t>(Op::Raise) + 1);
+    const Instruction* in = code + pc;
+    const Instruction* const end = code + size;
+    double v = 0;
+    if (in == end)
+        return size;
+    goto* kHandlers[static_cast<std::size_t>(in->op)];
+
+#define QUIVELA_NEXT()                                                                             \
+    do {                                                                                           \
+        r[in->out] = v;                                                                            \
+        if (++in == end)                                                                           \
+            return size;                                                                           \
+        goto* kHandlers[static_cast<std::size_t>(in->op)];                                         \
+    } while (0)
+#define QUIVELA_FAIL(why)                                                                          \
+    do {                                                                                           \
+        fault = (why);                                                                             \
+        return static_cast<std::size_t>(in - code);                                                \
+    } while (0)
+// A value that is not finite is overflow, as CheckedSteps::Check has it.
+#define QUIVELA_CHECKED(expression)                                                                \
+    do {                                                                                           \
+        v = (expression);                                                                          \
+        if (!std::isfinite(v))                                                                     \
+            QUIVELA_FAIL(Fault::Overflow);                                                         \
+        QUIVELA_NEXT();                                                                            \
+    } while (0)
+#define QUIVELA_STEPS(expression)                                                                  \
+    do {                                                                                           \
+        CheckedSteps s;                                                                            \
+        v = (expression);                                                                          \
+        if (!s.ok())                                                                               \
+            QUIVELA_FAIL(s.fault());                                                               \
+        QUIVELA_NEXT();                                                                            \
+    } while (0)
+
+negate:
+    v = -r[in->a];
+    QUIVELA_NEXT();
+add:
+    QUIVELA_CHECKED(r[in->a] + r[in->b]);
+sub:
+    QUIVELA_CHECKED(r[in->a] - r[in->b]);
+mul:
+    QUIVELA_CHECKED(r[in->a] * r[in->b]);
+div:
+    QUIVELA_STEPS(s.Div(r[in->a], r[in->b]));
+integerDivide:
+    QUIVELA_STEPS(s.IntegerQuotient(r[in->a], r[in->b]));
+remainder:
+    QUIVELA_STEPS(s.IntegerRemainder(r[in->a], r[in->b]));
+power:
+    QUIVELA_STEPS(s.Pow(r[in->a], r[in->b]));
+sin:
+    QUIVELA_CHECKED(std::sin(r[in->a]));
+cos:
+    QUIVELA_CHECKED(std::cos(r[in->a]));
+tan:
+    QUIVELA_CHECKED(std::tan(r[in->a]));
+exp:
+    QUIVELA_CHECKED(std::exp(r[in->a]));
+ln:
+    if (r[in->a] <= 0)
+        QUIVELA_FAIL(Fault::Domain);
+    QUIVELA_CHECKED(std::log(r[in->a]));
+sqrt:
+    if (r[in->a] < 0)
+        QUIVELA_FAIL(Fault::Domain);
+    QUIVELA_CHECKED(std::sqrt(r[in->a]));
+abs:
+    v = std::fabs(r[in->a]);
+    QUIVELA_NEXT();
+tanh: {
+    // (E - F) / (E + F): the library computes E and F a second time for the
+    // denominator, which gives the same doubles and, E and F having passed
+    // their checks once, the same checks.
+    CheckedSteps s;
+    const double e = s.Exp(r[in->a]);
+    const double f = s.Exp(-r[in->a]);
+    const double top = s.Sub(e, f);
+    const double bottom = s.Add(e, f);
+    v = s.Div(top, bottom);
+    if (!s.ok())
+        QUIVELA_FAIL(s.fault());
+    QUIVELA_NEXT();
+}
+call: {
+    const FunctionResult result = CallFunction(in->function, r[in->a], r[in->b], random);
+    if (result.fault != Fault::None)
+        QUIVELA_FAIL(result.fault);
+    v = result.value;
+    QUIVELA_NEXT();
+}
+rnd:
+    v = random.Next();
+    QUIVELA_NEXT();
+raise:
+    raised = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in->out), in->detail, false};
+    QUIVELA_FAIL(Fault::Overflow); // any fault that is not passed over
+
+#undef QUIVELA_STEPS
+#undef QUIVELA_CHECKED
+#undef QUIVELA_FAIL
+#undef QUIVELA_NEXT
+}
+
+CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
+                                           std::span<const int> bindings, double& value) {
+    double* const r = registers_.data();
+    for (int k = 0; k < variableCount_; ++k)
+        r[variableBase_ + k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
+    const Variant& first = variants_[0];
+    Fault fault = Fault::None;
+    Outcome raised;
+    const std::size_t size = first.code.size();
+    if (Execute(first.code.data(), 0, size, r, ProcessRandomGenerator(), fault, raised) != size)
+        return Status::Fallback;
+    if (first.resultRegister < 0)
+        return Status::NoValue;
+    value = r[first.resultRegister];
+    return Status::Value;
 }
 
 CompiledPlan::Outcome CompiledPlan::Run(const ParsedExpression& parsed,

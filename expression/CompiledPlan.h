@@ -102,6 +102,12 @@ public:
         std::int32_t out;      // result register; Raise: the error's number
     };
 
+    // The quick way for plans that draw no random numbers: runs the plan
+    // without variants and tells whether it went through without a fault.
+    // When it did not (Status::Fallback), nothing observable has happened
+    // and Run must be called instead.
+    Status RunPure(const VariableTable& variables, std::span<const int> bindings, double& value);
+
     // Runs of many samples at once, for SolveRange: the instructions run one
     // after the other over a block of samples, each instruction a plain loop
     // over the block, so that the cost of interpreting is shared by the

@@ -36,11 +36,7 @@ std::string LowerCased(std::string_view text) {
     return out;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    if (a == b) // the usual case, a name spelled the same way: no copies
-        return true;
+bool EqualsIgnoringCaseSlowly(std::string_view a, std::string_view b) {
     return LowerCased(a) == LowerCased(b);
 }
 

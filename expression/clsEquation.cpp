@@ -39,6 +39,12 @@ struct clsEquation::State {
     std::uint64_t bindingsGeneration = 0;
     bool bindingsValid = false;
     bool allBound = false;
+    // The plan runs on its own, drawing nothing, with every variable bound.
+    bool pure = false;
+    // The last name given to SetVar and its entry, while the table keeps it.
+    std::string lastName;
+    int lastHandle = -1;
+    std::uint64_t lastGeneration = 0;
 
     void Bind() {
         if (bindingsValid && bindingsGeneration == variables.Generation())
@@ -51,6 +57,8 @@ struct clsEquation::State {
         }
         bindingsGeneration = variables.Generation();
         bindingsValid = true;
+        pure = path == EquationInspector::Path::Compiled && plan.Usable() && allBound &&
+               !plan.DrawsRandom();
     }
 
     void ParseIfNeeded() {
@@ -162,6 +170,28 @@ double clsEquation::Solution() {
 void clsEquation::Solve() {
     State& s = *state_;
     s.undefined = false;
+    if (s.parseCurrent && s.pure && s.bindingsValid &&
+        s.bindingsGeneration == s.variables.Generation()) {
+        // The common case, without detours: the plan of an expression that
+        // draws nothing runs straight through. Anything else it meets is
+        // left to the full evaluation below, which runs it again from the
+        // start (harmless: nothing was drawn or stored).
+        double value = 0;
+        switch (s.plan.RunPure(s.variables, s.bindings, value)) {
+        case CompiledPlan::Status::Value:
+            ++s.reductions;
+            s.result = value;
+            s.resultStale = false;
+            return;
+        case CompiledPlan::Status::NoValue:
+            ++s.reductions;
+            s.undefined = true;
+            s.resultStale = false;
+            return;
+        default:
+            break;
+        }
+    }
     s.ParseIfNeeded();
     const ReductionOutcome outcome = s.Evaluate();
     if (outcome.error != ErrorCode::None)
@@ -216,8 +246,18 @@ double clsEquation::Var(std::string_view name) {
 }
 
 void clsEquation::SetVar(std::string_view name, double value) {
-    state_->resultStale = true;
-    state_->variables.Set(name, value);
+    State& s = *state_;
+    s.resultStale = true;
+    // A plot sets the same name at every sample: its entry is remembered.
+    if (s.lastHandle >= 0 && s.lastGeneration == s.variables.Generation() &&
+        SameBytes(s.lastName, name)) {
+        s.variables.SetValueAt(s.lastHandle, value);
+        return;
+    }
+    s.variables.Set(name, value);
+    s.lastName.assign(name);
+    s.lastHandle = s.variables.Find(name);
+    s.lastGeneration = s.variables.Generation();
 }
 
 // SolveRange from sample 1 on, in blocks of samples run through the plan
@@ -293,6 +333,7 @@ const ParsedExpression& EquationInspector::Parsed(const clsEquation& e) {
 }
 void EquationInspector::SetPath(clsEquation& e, Path path) {
     e.state_->path = path;
+    e.state_->bindingsValid = false; // the quick way is decided there
 }
 int EquationInspector::Fallbacks(const clsEquation& e) {
     return e.state_->fallbacks;
