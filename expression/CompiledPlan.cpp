@@ -423,8 +423,8 @@ CompiledPlan::Outcome Failed(Fault fault) {
 // Each operation jumps straight to the next one's code (labels as values, a
 // GCC and Clang extension), which keeps the dispatch of a short plan cheap.
 std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::size_t size,
-                                  double* r, RandomGenerator& random, Fault& fault,
-                                  Outcome& raised) {
+                                  RandomGenerator& random) {
+    double* const r = registers_.data();
     // In the order of Op.
     static const void* const kHandlers[] = {
         &&negate, &&add,  &&sub, &&mul, &&div,  &&integerDivide, &&remainder,
@@ -448,7 +448,7 @@ std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::
     } while (0)
 #define QUIVELA_FAIL(why)                                                                          \
     do {                                                                                           \
-        fault = (why);                                                                             \
+        fault_ = (why);                                                                            \
         return static_cast<std::size_t>(in - code);                                                \
     } while (0)
 // A value that is not finite is overflow, as CheckedSteps::Check has it.
@@ -529,7 +529,7 @@ rnd:
     v = random.Next();
     QUIVELA_NEXT();
 raise:
-    raised = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in->out), in->detail, false};
+    raised_ = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in->out), in->detail, false};
     QUIVELA_FAIL(Fault::Overflow); // any fault that is not passed over
 
 #undef QUIVELA_STEPS
@@ -538,30 +538,29 @@ raise:
 #undef QUIVELA_NEXT
 }
 
+void CompiledPlan::LoadVariables(const VariableTable& variables, std::span<const int> bindings) {
+    double* const r = registers_.data() + variableBase_;
+    for (int k = 0; k < variableCount_; ++k)
+        r[k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
+}
+
 CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
                                            std::span<const int> bindings, double& value) {
-    double* const r = registers_.data();
-    for (int k = 0; k < variableCount_; ++k)
-        r[variableBase_ + k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
-    const Variant& first = variants_[0];
-    Fault fault = Fault::None;
-    Outcome raised;
+    LoadVariables(variables, bindings);
+    const Variant& first = variants_.front();
     const std::size_t size = first.code.size();
-    if (Execute(first.code.data(), 0, size, r, ProcessRandomGenerator(), fault, raised) != size)
+    if (Execute(first.code.data(), 0, size, ProcessRandomGenerator()) != size)
         return Status::Fallback;
     if (first.resultRegister < 0)
         return Status::NoValue;
-    value = r[first.resultRegister];
+    value = registers_[static_cast<std::size_t>(first.resultRegister)];
     return Status::Value;
 }
 
 CompiledPlan::Outcome CompiledPlan::Run(const ParsedExpression& parsed,
                                         const VariableTable& variables,
                                         std::span<const int> bindings, RandomGenerator& random) {
-    double* r = registers_.data();
-    for (int k = 0; k < variableCount_; ++k)
-        r[variableBase_ + k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
-
+    LoadVariables(variables, bindings);
     int variant = 0;
     std::size_t pc = 0;
     bool domainFault = false;
@@ -570,25 +569,25 @@ CompiledPlan::Outcome CompiledPlan::Run(const ParsedExpression& parsed,
         if (!current.usable)
             return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
         const std::size_t size = current.code.size();
-        Fault fault = Fault::None;
-        Outcome raised;
-        pc = Execute(current.code.data(), pc, size, r, random, fault, raised);
+        fault_ = Fault::None;
+        raised_ = Outcome{};
+        pc = Execute(current.code.data(), pc, size, random);
         if (pc == size) {
             if (current.resultRegister < 0)
                 return Outcome{Status::NoValue, 0, ErrorCode::None, -1, domainFault};
-            return Outcome{Status::Value, r[current.resultRegister], ErrorCode::None, -1,
-                           domainFault};
+            return Outcome{Status::Value,
+                           registers_[static_cast<std::size_t>(current.resultRegister)],
+                           ErrorCode::None, -1, domainFault};
         }
-        if (fault != Fault::Domain) {
-            if (raised.status == Status::Raised)
-                return raised;
-            return Failed(fault);
+        if (fault_ != Fault::Domain) {
+            if (raised_.status == Status::Raised)
+                return raised_;
+            return Failed(fault_);
         }
         // Go on in the variant where this step failed, after it.
         const int following = VariantAfter(parsed, variant, static_cast<int>(pc));
         if (following < 0)
             return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
-        r = registers_.data(); // a new variant may have added registers
         variant = following;
         ++pc;
         domainFault = true;

@@ -141,10 +141,15 @@ private:
     };
 
     int VariantAfter(const ParsedExpression& parsed, int variant, int step);
-    static std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
-                               double* r, RandomGenerator& random, Fault& fault, Outcome& raised);
+    // Runs code[pc] onwards; the index of the instruction that failed (its
+    // fault in fault_, a raising instruction's error in raised_), or size.
+    std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
+                        RandomGenerator& random);
+    void LoadVariables(const VariableTable& variables, std::span<const int> bindings);
 
     std::vector<Variant> variants_;
+    Fault fault_ = Fault::None;
+    Outcome raised_;
     std::vector<double> columns_; // BatchSize() doubles per register
     int swept_ = -1;
     std::vector<double> registers_;
