@@ -185,8 +185,8 @@ void RegisterEngineBenchmarks() {
                                      Sum(terms), 2 * terms - 1);
     }
     for (const int terms : kNestedTerms) {
-        benchmark::RegisterBenchmark(("scaling/nested/" + std::to_string(terms)).c_str(),
-                                     SolveOnce, Nested(terms), 4 * (terms - 1) + 1);
+        benchmark::RegisterBenchmark(("scaling/nested/" + std::to_string(terms)).c_str(), SolveOnce,
+                                     Nested(terms), 4 * (terms - 1) + 1);
     }
     for (const std::size_t chars : kParseChars)
         benchmark::RegisterBenchmark(("parse/" + std::to_string(chars)).c_str(), ParseOnce,

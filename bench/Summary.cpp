@@ -69,7 +69,8 @@ void Summary::ReportRuns(const std::vector<Run>& runs) {
             continue;
         const auto items = run.counters.find("items");
         const double count = items == run.counters.end() ? 1.0 : double(items->second);
-        const double ns = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+        const double ns =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
         nsPerItem_[run.run_name.function_name] = ns / count;
     }
 }
@@ -111,16 +112,16 @@ void Summary::PrintTables(std::ostream& out) const {
         const double at100 = Get(std::string("scaling/") + shape + "/100");
         for (const int terms : sizes) {
             const double ns = Get(std::string("scaling/") + shape + "/" + std::to_string(terms));
-            out << Pad(shape, 8) << Pad(std::to_string(terms) + " terms", 13) << Pad(Fixed(ns, 2), 8)
-                << "(x" << Fixed(ns / at100, 2) << " of 100 terms)\n";
+            out << Pad(shape, 8) << Pad(std::to_string(terms) + " terms", 13)
+                << Pad(Fixed(ns, 2), 8) << "(x" << Fixed(ns / at100, 2) << " of 100 terms)\n";
         }
     }
 
     out << "\nParsing (with the plan and one evaluation)\n";
     for (const std::size_t chars : kParseChars) {
         const double ns = Get("parse/" + std::to_string(chars));
-        out << Pad(std::to_string(chars) + " characters", 18) << Pad(Fixed(ns * chars / 1e3, 1) + " us", 12)
-            << Fixed(ns, 2) << " ns per character\n";
+        out << Pad(std::to_string(chars) + " characters", 18)
+            << Pad(Fixed(ns * chars / 1e3, 1) + " us", 12) << Fixed(ns, 2) << " ns per character\n";
     }
 
     out << "\nWhole plot through Form1's DesenharF, ms per plot\n";
@@ -161,17 +162,20 @@ bool Summary::WriteJson(const std::string& path) const {
     for (const char* shape : {"sum", "nested"}) {
         const auto& sizes = std::string(shape) == "sum" ? kScalingTerms : kNestedTerms;
         for (const int terms : sizes) {
-            json << (first ? "" : ",\n") << "    {\"shape\": \"" << shape << "\", \"terms\": " << terms
-                 << ", \"ns_per_token\": "
-                 << Fixed(Get(std::string("scaling/") + shape + "/" + std::to_string(terms)), 3) << "}";
+            json << (first ? "" : ",\n") << "    {\"shape\": \"" << shape
+                 << "\", \"terms\": " << terms << ", \"ns_per_token\": "
+                 << Fixed(Get(std::string("scaling/") + shape + "/" + std::to_string(terms)), 3)
+                 << "}";
             first = false;
         }
     }
     json << "\n  ],\n  \"parsing\": [\n";
     for (std::size_t i = 0; i < kParseChars.size(); ++i) {
         const double ns = Get("parse/" + std::to_string(kParseChars[i]));
-        json << "    {\"characters\": " << kParseChars[i] << ", \"us\": " << Fixed(ns * kParseChars[i] / 1e3, 2)
-             << ", \"ns_per_character\": " << Fixed(ns, 3) << "}" << (i + 1 < kParseChars.size() ? ",\n" : "\n");
+        json << "    {\"characters\": " << kParseChars[i]
+             << ", \"us\": " << Fixed(ns * kParseChars[i] / 1e3, 2)
+             << ", \"ns_per_character\": " << Fixed(ns, 3) << "}"
+             << (i + 1 < kParseChars.size() ? ",\n" : "\n");
     }
     json << "  ],\n  \"plot_ms\": {\"4sen(x)\": " << Fixed(Get("plot/0") / 1e6, 3)
          << ", \"tgh (cos (7/log (3x)))\": " << Fixed(Get("plot/1") / 1e6, 3)

@@ -120,8 +120,8 @@ private:
     enum class State : std::uint8_t { Empty, Token, Value };
     struct Sym {
         State state = State::Empty;
-        int token = -1;   // State::Token: index into the token list
-        int reg = -1;     // State::Value: where the value will be
+        int token = -1; // State::Token: index into the token list
+        int reg = -1;   // State::Value: where the value will be
     };
     enum class Read : std::uint8_t { Ok, Failed, TooLarge };
 
@@ -427,9 +427,9 @@ std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::
     double* const r = registers_.data();
     // In the order of Op.
     static const void* const kHandlers[] = {
-        &&negate, &&add,  &&sub, &&mul, &&div,  &&integerDivide, &&remainder,
-        &&power,  &&sin,  &&cos, &&tan, &&exp,  &&ln,            &&sqrt,
-        &&abs,    &&tanh, &&call, &&rnd, &&raise,
+        &&negate, &&add, &&sub,   &&mul, &&div, &&integerDivide, &&remainder, &&power,
+        &&sin,    &&cos, &&tan,   &&exp, &&ln,  &&sqrt,          &&abs,       &&tanh,
+        &&call,   &&rnd, &&raise,
     };
     static_assert(std::size(kHandlers) == static_cast<std::size_t>(Op::Raise) + 1);
     const Instruction* in = code + pc;
@@ -504,7 +504,7 @@ sqrt:
 abs:
     v = std::fabs(r[in->a]);
     QUIVELA_NEXT();
-tanh: {
+tanh : {
     // (E - F) / (E + F): the library computes E and F a second time for the
     // denominator, which gives the same doubles and, E and F having passed
     // their checks once, the same checks.
@@ -518,7 +518,7 @@ tanh: {
         QUIVELA_FAIL(s.fault());
     QUIVELA_NEXT();
 }
-call: {
+call : {
     const FunctionResult result = CallFunction(in->function, r[in->a], r[in->b], random);
     if (result.fault != Fault::None)
         QUIVELA_FAIL(result.fault);

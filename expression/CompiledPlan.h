@@ -112,9 +112,10 @@ public:
     // after the other over a block of samples, each instruction a plain loop
     // over the block, so that the cost of interpreting is shared by the
     // block. Only for plans that draw no random numbers (their draws must
-    // come sample by sample). A sample flagged in `failed` met a fault at
-    // some step (one passed over, or one that raises): its value is not
-    // meaningful and it must be run again on its own with Run.
+    // come sample by sample). Samples that pass over a fault go on in the
+    // variant of that step, together; a sample marked Rerun meets an error
+    // that is raised (or needs more variants than allowed) and must be run
+    // again on its own with Run.
     //
     // BatchSize: samples per block (0 when the plan is too large for blocks
     // to pay). PrepareBatch: fills the constant and fixed variable columns;
@@ -123,9 +124,14 @@ public:
     // values for `count` <= BatchSize() samples.
     std::size_t BatchSize() const;
     void PrepareBatch(const VariableTable& variables, std::span<const int> bindings, int swept);
+    enum class Lane : std::uint8_t {
+        Value,           // values[j] holds the value
+        ValueAfterFault, // the same, but a step passed over a fault
+        NoValue,         // no filled slot was left
+        Rerun,           // the sample must be run on its own (it raises)
+    };
     void RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
-                  std::size_t count, double* values, bool* failed);
-    bool LeavesValue() const { return !variants_.empty() && variants_[0].resultRegister >= 0; }
+                  std::size_t count, double* values, Lane* lanes);
 
     // Upper bound on the variants of one expression; past it the general
     // reduction takes the evaluations that would need a new one.
@@ -136,8 +142,8 @@ private:
         std::vector<Instruction> code;
         std::vector<std::int32_t> failing; // instructions that fail, ascending
         std::vector<std::pair<std::int32_t, std::int32_t>> next; // failing step -> variant
-        int resultRegister = -1; // -1: no value is left
-        bool usable = true;      // false: a stray ")" is looked up at some step
+        int resultRegister = -1;                                 // -1: no value is left
+        bool usable = true; // false: a stray ")" is looked up at some step
     };
 
     int VariantAfter(const ParsedExpression& parsed, int variant, int step);
@@ -146,11 +152,18 @@ private:
     std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
                         RandomGenerator& random);
     void LoadVariables(const VariableTable& variables, std::span<const int> bindings);
+    void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
+                  std::size_t pc, const std::vector<std::int32_t>& list, double* values,
+                  Lane* lanes, bool afterFault);
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
     Outcome raised_;
-    std::vector<double> columns_; // BatchSize() doubles per register
+    std::vector<double> columns_;        // BatchSize() doubles per register
+    std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
+    std::vector<Fault> faults_;
+    std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
+    std::size_t lastCount_ = 0; // samples of the block being run
     int swept_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;

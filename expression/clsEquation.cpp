@@ -1,7 +1,7 @@
 #include "expression/clsEquation.h"
 
-#include "expression/EngineError.h"
 #include "expression/CompiledPlan.h"
+#include "expression/EngineError.h"
 #include "expression/EquationInspector.h"
 #include "expression/ErrorTexts.h"
 #include "expression/ExpressionParser.h"
@@ -275,8 +275,7 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, doubl
     const std::size_t block = s.plan.BatchSize();
     std::vector<double> xs(block);
     std::vector<double> results(block);
-    const auto failed = std::make_unique<bool[]>(block);
-    const bool leavesValue = s.plan.LeavesValue();
+    const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
     RandomGenerator& random = ProcessRandomGenerator();
     for (std::size_t i = 1; i < count;) {
         const std::size_t n = std::min(block, count - i);
@@ -284,29 +283,44 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, doubl
             x += step;
             xs[j] = x;
         }
-        s.plan.RunBatch(s.parsed, random, xs.data(), n, results.data(), failed.get());
+        s.plan.RunBatch(s.parsed, random, xs.data(), n, results.data(), lanes.get());
+        // Kept in locals through the block: the stores through `values` and
+        // `undefined` could otherwise alias the object's fields.
+        double result = s.result;
+        bool wasUndefined = s.undefined;
+        int reductions = s.reductions;
         for (std::size_t j = 0; j < n; ++j, ++i) {
-            if (failed[j]) {
+            const CompiledPlan::Lane lane = lanes[j];
+            if (lane == CompiledPlan::Lane::Rerun) [[unlikely]] {
+                s.result = result;
+                s.reductions = reductions;
                 s.variables.SetValueAt(handle, xs[j]);
                 s.resultStale = true;
                 s.undefined = false;
                 const ReductionOutcome outcome = s.Evaluate();
                 if (outcome.error != ErrorCode::None) {
                     run.error = MakeEngineError(outcome.error, outcome.detail);
+                    run.solved = i;
                     return std::move(run);
                 }
                 s.Accept(outcome);
+                result = s.result;
+                wasUndefined = s.undefined;
+                reductions = s.reductions;
             } else {
-                ++s.reductions;
-                if (leavesValue)
-                    s.result = results[j];
-                s.undefined = !leavesValue;
-                s.resultStale = false;
+                ++reductions;
+                if (lane != CompiledPlan::Lane::NoValue)
+                    result = results[j];
+                wasUndefined = lane != CompiledPlan::Lane::Value;
             }
-            values[i] = s.result;
-            undefined[i] = s.undefined;
-            run.solved = i + 1;
+            values[i] = result;
+            undefined[i] = wasUndefined;
         }
+        s.result = result;
+        s.undefined = wasUndefined;
+        s.reductions = reductions;
+        s.resultStale = false;
+        run.solved = i;
     }
     s.variables.SetValueAt(handle, x);
     return std::move(run);

@@ -117,8 +117,9 @@ private:
     std::string Atom() {
         static const std::string kHuge = "1" + std::string(400, '0');
         static const std::string kAtoms[] = {
-            "x", "x", "x", "2", "0", "1", "0.5", "3.25", "7", "10", "1.2.3", ".", "pi", "e", "rnd",
-            "y", "zz", "x2", "710", "1e2", "0.0001", "1000000", "2147483648", kHuge,
+            "x",  "x",  "x",     "2",   "0",      "1",       "0.5",        "3.25",
+            "7",  "10", "1.2.3", ".",   "pi",     "e",       "rnd",        "y",
+            "zz", "x2", "710",   "1e2", "0.0001", "1000000", "2147483648", kHuge,
         };
         return kAtoms[Pick(std::size(kAtoms))];
     }
@@ -157,7 +158,8 @@ private:
             return call + ")";
         }
         case 8:
-            return std::to_string(Pick(9) + 1) + (Pick(2) ? "x" : "(" + Expression(depth + 1) + ")");
+            return std::to_string(Pick(9) + 1) +
+                   (Pick(2) ? "x" : "(" + Expression(depth + 1) + ")");
         default: {
             const int levels = 1 + int(Pick(Pick(8) == 0 ? 60 : 4));
             return std::string(levels, '(') + Expression(depth + 1) + std::string(levels, ')');
@@ -166,8 +168,8 @@ private:
     }
 
     void Damage(std::string& text) {
-        static const char* const kStray[] = {"+", "-", "*", "/", "^", "%", "\\", ",", "(", ")",
-                                             "()", "~", ";", " ", "--", ",,", "(,)", "x"};
+        static const char* const kStray[] = {"+", "-",  "*", "/", "^", "%",  "\\", ",",   "(",
+                                             ")", "()", "~", ";", " ", "--", ",,", "(,)", "x"};
         const std::size_t at = text.empty() ? 0 : Pick(quint32(text.size() + 1));
         switch (Pick(3)) {
         case 0:
@@ -264,16 +266,69 @@ void DifferentialTest::regressionsAgree_data() {
     // Texts where the slots the reduction finds depend on emptied slots,
     // moved tokens, carried-over arguments or a fault partway through.
     const char* const kRows[] = {
-        "2^-1", "--2", "(+)", "(1,2)", "()", "3*()", "x)(", "min(5)", "sen(1,2)",
-        "sen(sqr(x))", "1+sqr(x)", "sqr(x)+1", "2*sqr(x)", "(sqr(x))", "sqr(x)",
-        "y", "y+1/0", "1/0+y", "0/0", "1/(x-x)", "min(sqr(x),x)", "max(,x)", "sen(,)",
-        "logn(x,,2)", "(2+)x", "(-)x", "x*(+2)", "y(+x)", "sqr(-x)*sqr(x)", "mod(x,0.3)",
-        "rnd+rnd(x)+rand(6)", "rnd(-1)+sqr(x)", "random(1,x)*sqr(x-1)", "rnd(0)",
-        "arcsin(x)", "arcsin(x/2)+log(x)", "(-2)^0.5", "(-8)^(1/3)", "0^-1", "0^(-1)",
-        "1000000^1000000", "exp(x*1000)", "tgh(x)+tanh(-x)", "tgh(800)", "cotgh(x)",
-        "abs(sqr(x))", "1+sen()", "foo(2)", "x(2)", "((((((x))))))", "-(-(-x))",
-        "2x^2-sen(x)", "4sen((tg(x)))", "sqr (4sen(x))", "(2)^(4sen(x))",
-        "x,1+,2", ",x", "x,", ")x(", "(x))(()", "1.2.3+x", "1e400", "x+1.2.3",
+        "2^-1",
+        "--2",
+        "(+)",
+        "(1,2)",
+        "()",
+        "3*()",
+        "x)(",
+        "min(5)",
+        "sen(1,2)",
+        "sen(sqr(x))",
+        "1+sqr(x)",
+        "sqr(x)+1",
+        "2*sqr(x)",
+        "(sqr(x))",
+        "sqr(x)",
+        "y",
+        "y+1/0",
+        "1/0+y",
+        "0/0",
+        "1/(x-x)",
+        "min(sqr(x),x)",
+        "max(,x)",
+        "sen(,)",
+        "logn(x,,2)",
+        "(2+)x",
+        "(-)x",
+        "x*(+2)",
+        "y(+x)",
+        "sqr(-x)*sqr(x)",
+        "mod(x,0.3)",
+        "rnd+rnd(x)+rand(6)",
+        "rnd(-1)+sqr(x)",
+        "random(1,x)*sqr(x-1)",
+        "rnd(0)",
+        "arcsin(x)",
+        "arcsin(x/2)+log(x)",
+        "(-2)^0.5",
+        "(-8)^(1/3)",
+        "0^-1",
+        "0^(-1)",
+        "1000000^1000000",
+        "exp(x*1000)",
+        "tgh(x)+tanh(-x)",
+        "tgh(800)",
+        "cotgh(x)",
+        "abs(sqr(x))",
+        "1+sen()",
+        "foo(2)",
+        "x(2)",
+        "((((((x))))))",
+        "-(-(-x))",
+        "2x^2-sen(x)",
+        "4sen((tg(x)))",
+        "sqr (4sen(x))",
+        "(2)^(4sen(x))",
+        "x,1+,2",
+        ",x",
+        "x,",
+        ")x(",
+        "(x))(()",
+        "1.2.3+x",
+        "1e400",
+        "x+1.2.3",
     };
     for (const char* row : kRows) {
         QTest::newRow(row) << QString::fromUtf8(row) << true;

@@ -121,8 +121,8 @@ void SolveRangeTest::sameAsTheLoop_data() {
     QTest::addColumn<int>("solved"); // how many samples come before the error, or all
 
     QTest::newRow("4sen(x), a whole curve") << "4sen(x)" << -14.0 << 0.001 << 28001 << 28001;
-    QTest::newRow("tgh (cos (7/log (3x)))") << "tgh (cos (7/log (3x)))" << -14.0 << 0.001 << 28001
-                                            << 28001;
+    QTest::newRow("tgh (cos (7/log (3x)))")
+        << "tgh (cos (7/log (3x)))" << -14.0 << 0.001 << 28001 << 28001;
     QTest::newRow("1/x never meets 0") << "1/x" << -14.0 << 0.001 << 28001 << 28001;
     QTest::newRow("1/x meets 0 at sample 4") << "1/x" << -2.0 << 0.5 << 10 << 4;
     QTest::newRow("1/(x-0.5) at sample 6") << "1/(x-0.5)" << -1.0 << 0.25 << 12 << 6;
