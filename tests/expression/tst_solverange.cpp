@@ -4,6 +4,7 @@
 // be the same.
 
 #include "EngineTestSupport.h"
+#include "RandomTexts.h"
 
 #include "expression/EquationInspector.h"
 #include "expression/RandomGenerator.h"
@@ -55,6 +56,7 @@ void Prepare(clsEquation& equation, const std::string& text) {
     equation.SetEquation("8765.4321");
     equation.Solve();
     equation.SetEquation(text);
+    equation.SetVar("y", 0.75); // a second variable, fixed during the run
 }
 
 Run PerSample(const std::string& text, double first, double step, int count) {
@@ -111,6 +113,8 @@ private slots:
     void cleanupTestCase() { ProcessRandomGenerator().SetClock(nullptr); }
     void sameAsTheLoop_data();
     void sameAsTheLoop();
+    void randomTextsSameAsTheLoop_data();
+    void randomTextsSameAsTheLoop();
 };
 
 void SolveRangeTest::sameAsTheLoop_data() {
@@ -133,7 +137,7 @@ void SolveRangeTest::sameAsTheLoop_data() {
     QTest::newRow("arcsin raises at 1") << "arcsin(x)" << -0.5 << 0.25 << 10 << 6;
     QTest::newRow("random draws in order") << "rnd(x)+rand(6)*sqr(x)" << -1.0 << 0.25 << 9 << 9;
     QTest::newRow("bare rnd") << "rnd*x" << 0.0 << 1.0 << 5 << 5;
-    QTest::newRow("missing variable at sample 0") << "x+y" << 0.0 << 1.0 << 5 << 0;
+    QTest::newRow("missing variable at sample 0") << "x+z" << 0.0 << 1.0 << 5 << 0;
     QTest::newRow("unbalanced at sample 0") << "(x" << 0.0 << 1.0 << 5 << 0;
     QTest::newRow("sen() at sample 0") << "sen()" << 0.0 << 1.0 << 5 << 0;
     QTest::newRow("empty text") << "" << 0.0 << 1.0 << 3 << 3;
@@ -145,7 +149,7 @@ void SolveRangeTest::sameAsTheLoop_data() {
     QTest::newRow("x^0.5 and a square") << "x^0.5+x^2" << -3.0 << 0.01 << 700 << 700;
     QTest::newRow("x not in the expression") << "2+3" << 0.0 << 1.0 << 600 << 600;
     QTest::newRow("no value in any sample") << "()+" << 0.0 << 1.0 << 600 << 600;
-    QTest::newRow("two variables, one swept") << "x*X+y" << 0.0 << 1.0 << 600 << 0;
+    QTest::newRow("two variables, one swept") << "x*X+y" << 0.0 << 1.0 << 600 << 600;
 }
 
 void SolveRangeTest::sameAsTheLoop() {
@@ -173,6 +177,25 @@ void SolveRangeTest::sameAsTheLoop() {
     QCOMPARE(bulk.reductions, expected.reductions);
     QCOMPARE(bulk.parses, expected.parses);
     QCOMPARE(bulk.randomState, expected.randomState);
+}
+
+void SolveRangeTest::randomTextsSameAsTheLoop_data() {
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("seed 11") << quint32(11);
+    QTest::newRow("seed 12") << quint32(12);
+}
+
+void SolveRangeTest::randomTextsSameAsTheLoop() {
+    QFETCH(quint32, seed);
+    // 300 texts over 600 samples each, crossing blocks of samples, from -3
+    // by 0.01: faults come and go along the way.
+    enginetest::TextGenerator generator(seed);
+    for (int i = 0; i < 300; ++i) {
+        const std::string text = generator.Next();
+        const Run expected = PerSample(text, -3.0, 0.01, 600);
+        const Run bulk = InBulk(text, -3.0, 0.01, 600);
+        QVERIFY2(bulk == expected, text.c_str());
+    }
 }
 
 QTEST_MAIN(SolveRangeTest)
