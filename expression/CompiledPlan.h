@@ -5,6 +5,7 @@
 #include "expression/Tokens.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -138,6 +139,22 @@ public:
     static constexpr std::size_t kMaxVariants = 64;
 
 private:
+    // Flags per sample, without the packing of std::vector<bool>.
+    class SuspectFlags {
+    public:
+        void resize(std::size_t n) {
+            if (n > size_) {
+                flags_ = std::make_unique<bool[]>(n);
+                size_ = n;
+            }
+        }
+        bool* get() { return flags_.get(); }
+
+    private:
+        std::unique_ptr<bool[]> flags_;
+        std::size_t size_ = 0;
+    };
+
     struct Variant {
         std::vector<Instruction> code;
         std::vector<std::int32_t> failing; // instructions that fail, ascending
@@ -162,6 +179,7 @@ private:
     std::vector<double> columns_;        // BatchSize() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
     std::vector<Fault> faults_;
+    SuspectFlags suspect_; // per sample of a block: may have failed at this step
     std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
     std::size_t lastCount_ = 0; // samples of the block being run
     int swept_ = -1;

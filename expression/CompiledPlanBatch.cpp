@@ -47,20 +47,32 @@ void Each(const std::int32_t* lanes, std::size_t n, const double* a, const doubl
 }
 
 // The same for the steps whose failure shows in the raw result (or its
-// argument): the loop computes the raw results and only notes whether any
-// sample may have failed; then, and only then, those samples are computed
-// again with the full checks of the step, which decide the fault.
+// argument): the loop computes the raw results and notes the samples that
+// may have failed; only those are then computed again with the full checks
+// of the step, which decide the fault.
 template <class Raw, class Exact>
 void Quick(const std::int32_t* lanes, std::size_t n, const double* a, const double* b, double* out,
-           std::int32_t pc, std::int32_t* failedAt, Fault* faults, Raw raw, Exact exact) {
-    bool suspicious = false;
+           std::int32_t pc, std::int32_t* failedAt, Fault* faults, bool* suspect, Raw raw,
+           Exact exact) {
+    bool any = false;
     ForLanes(lanes, n, [&](std::size_t j) {
         bool bad = false;
         out[j] = raw(a[j], b[j], bad);
-        suspicious |= bad;
+        suspect[j] = bad;
+        any |= bad;
     });
-    if (suspicious)
-        Each(lanes, n, a, b, out, pc, failedAt, faults, exact);
+    if (!any)
+        return;
+    ForLanes(lanes, n, [&](std::size_t j) {
+        if (!suspect[j])
+            return;
+        CheckedSteps s;
+        out[j] = exact(s, a[j], b[j]);
+        if (!s.ok() && failedAt[j] < 0) {
+            failedAt[j] = pc;
+            faults[j] = s.fault();
+        }
+    });
 }
 
 bool NotFinite(double v) {
@@ -120,6 +132,8 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
         failedAt_[static_cast<std::size_t>(j)] = -1;
     std::int32_t* const failedAt = failedAt_.data();
     Fault* const faults = faults_.data();
+    suspect_.resize(block);
+    bool* const suspect = suspect_.get();
     // The whole block runs without a list of samples.
     const bool dense = list.size() == block || (list.size() == lastCount_ && variant == 0);
     const std::int32_t* const l = dense ? nullptr : list.data();
@@ -139,7 +153,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Add:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double w, bool& bad) {
                     const double v = u + w;
                     bad = NotFinite(v);
@@ -149,7 +163,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Sub:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double w, bool& bad) {
                     const double v = u - w;
                     bad = NotFinite(v);
@@ -159,7 +173,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Mul:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double w, bool& bad) {
                     const double v = u * w;
                     bad = NotFinite(v);
@@ -185,7 +199,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Sin:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double, bool& bad) {
                     const double v = std::sin(u);
                     bad = NotFinite(v);
@@ -195,7 +209,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Cos:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double, bool& bad) {
                     const double v = std::cos(u);
                     bad = NotFinite(v);
@@ -205,7 +219,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Tan:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double, bool& bad) {
                     const double v = std::tan(u);
                     bad = NotFinite(v);
@@ -215,7 +229,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Exp:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double, bool& bad) {
                     const double v = std::exp(u);
                     bad = NotFinite(v);
@@ -225,7 +239,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Ln:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double, bool& bad) {
                     const double v = std::log(u);
                     bad = u <= 0 || NotFinite(v);
@@ -235,7 +249,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             break;
         case Op::Sqrt:
             Quick(
-                l, n, a, b, out, step, failedAt, faults,
+                l, n, a, b, out, step, failedAt, faults, suspect,
                 [](double u, double, bool& bad) {
                     const double v = std::sqrt(u);
                     bad = u < 0 || NotFinite(v);
@@ -298,8 +312,10 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
     }
     // Samples were added in order, so a stable sort by step keeps each
     // group in sample order.
-    std::stable_sort(passedOver.begin() + static_cast<std::ptrdiff_t>(mine), passedOver.end(),
-                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    const auto byStep = [](const auto& x, const auto& y) { return x.first < y.first; };
+    const auto from = passedOver.begin() + static_cast<std::ptrdiff_t>(mine);
+    if (!std::is_sorted(from, passedOver.end(), byStep)) // usually one step fails in a block
+        std::stable_sort(from, passedOver.end(), byStep);
     const std::size_t end = passedOver.size();
     for (std::size_t first = mine; first < end;) {
         const std::int32_t step = passedOver[first].first;
