@@ -133,7 +133,11 @@ void Summary::PrintTables(std::ostream& out) const {
 bool Summary::WriteJson(const std::string& path) const {
     std::ostringstream json;
     Ratios ratios;
-    json << "{\n  \"engine\": [\n";
+    const benchmark::CPUInfo& cpu = benchmark::CPUInfo::Get();
+    json << "{\n  \"machine\": {\"cpus\": " << cpu.num_cpus
+         << ", \"mhz\": " << Fixed(cpu.cycles_per_second / 1e6, 0) << ", \"load_average\": ["
+         << Fixed(cpu.load_avg.empty() ? -1 : cpu.load_avg[0], 2) << "]},\n";
+    json << "  \"engine\": [\n";
     for (std::size_t i = 0; i < kExpressions.size(); ++i) {
         const std::string index = std::to_string(i);
         double v[5];
