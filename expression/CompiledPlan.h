@@ -108,6 +108,9 @@ public:
     // When it did not (Status::Fallback), nothing observable has happened
     // and Run must be called instead.
     Status RunPure(const VariableTable& variables, std::span<const int> bindings, double& value);
+    // After RunPure stopped: goes on from the step where it stopped, as Run
+    // would have (the error of that step, or the variant after it).
+    Outcome ResumePure(const ParsedExpression& parsed, RandomGenerator& random);
 
     // Runs of many samples at once, for SolveRange: the instructions run one
     // after the other over a block of samples, each instruction a plain loop
@@ -169,12 +172,15 @@ private:
     std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
                         RandomGenerator& random);
     void LoadVariables(const VariableTable& variables, std::span<const int> bindings);
+    Outcome Continue(const ParsedExpression& parsed, RandomGenerator& random, int variant,
+                     std::size_t pc, bool domainFault);
     void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
                   std::size_t pc, const std::vector<std::int32_t>& list, double* values,
                   Lane* lanes, bool afterFault);
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
+    std::size_t stoppedAt_ = 0; // where the last RunPure stopped
     Outcome raised_;
     std::vector<double> columns_;        // BatchSize() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1

@@ -168,7 +168,8 @@ CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
     LoadVariables(variables, bindings);
     const Variant& first = variants_.front();
     const std::size_t size = first.code.size();
-    if (Execute(first.code.data(), 0, size, ProcessRandomGenerator()) != size)
+    stoppedAt_ = Execute(first.code.data(), 0, size, ProcessRandomGenerator());
+    if (stoppedAt_ != size)
         return Status::Fallback;
     if (first.resultRegister < 0)
         return Status::NoValue;
@@ -176,13 +177,30 @@ CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
     return Status::Value;
 }
 
+CompiledPlan::Outcome CompiledPlan::ResumePure(const ParsedExpression& parsed,
+                                               RandomGenerator& random) {
+    const Instruction& stopped = variants_.front().code[stoppedAt_];
+    if (stopped.op == Op::Raise)
+        return Outcome{Status::Raised, 0, static_cast<ErrorCode>(stopped.out), stopped.detail,
+                       false};
+    if (fault_ != Fault::Domain)
+        return Failed(fault_);
+    const int following = VariantAfter(parsed, 0, static_cast<int>(stoppedAt_));
+    if (following < 0)
+        return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
+    return Continue(parsed, random, following, stoppedAt_ + 1, true);
+}
+
 CompiledPlan::Outcome CompiledPlan::Run(const ParsedExpression& parsed,
                                         const VariableTable& variables,
                                         std::span<const int> bindings, RandomGenerator& random) {
     LoadVariables(variables, bindings);
-    int variant = 0;
-    std::size_t pc = 0;
-    bool domainFault = false;
+    return Continue(parsed, random, 0, 0, false);
+}
+
+CompiledPlan::Outcome CompiledPlan::Continue(const ParsedExpression& parsed,
+                                             RandomGenerator& random, int variant, std::size_t pc,
+                                             bool domainFault) {
     for (;;) {
         const Variant& current = variants_[static_cast<std::size_t>(variant)];
         if (!current.usable)

@@ -89,22 +89,9 @@ struct clsEquation::State {
             RandomGenerator::Snapshot before{};
             if (plan.DrawsRandom())
                 before = random.Save();
-            const CompiledPlan::Outcome run = plan.Run(parsed, variables, bindings, random);
-            switch (run.status) {
-            case CompiledPlan::Status::Value:
-                return ReductionOutcome{ErrorCode::None, {}, true, run.value, run.domainFault};
-            case CompiledPlan::Status::NoValue:
-                return ReductionOutcome{ErrorCode::None, {}, false, 0, run.domainFault};
-            case CompiledPlan::Status::Raised: {
-                ReductionOutcome raised;
-                raised.error = run.error;
-                if (run.detailToken >= 0)
-                    raised.detail = parsed.tokens[static_cast<std::size_t>(run.detailToken)].text;
-                return raised;
-            }
-            case CompiledPlan::Status::Fallback:
-                break;
-            }
+            ReductionOutcome outcome;
+            if (FromPlan(plan.Run(parsed, variables, bindings, random), outcome))
+                return outcome;
             ++fallbacks;
             if (plan.DrawsRandom())
                 random.Restore(before);
@@ -114,6 +101,27 @@ struct clsEquation::State {
                                 : GeneralReduction::Search::Indexed);
         const ReductionContext context{variables, bindings, random};
         return reduction.Run(parsed, context);
+    }
+
+    // What the plan's outcome means; false when the reduction must run.
+    bool FromPlan(const CompiledPlan::Outcome& run, ReductionOutcome& outcome) const {
+        switch (run.status) {
+        case CompiledPlan::Status::Value:
+            outcome = ReductionOutcome{ErrorCode::None, {}, true, run.value, run.domainFault};
+            return true;
+        case CompiledPlan::Status::NoValue:
+            outcome = ReductionOutcome{ErrorCode::None, {}, false, 0, run.domainFault};
+            return true;
+        case CompiledPlan::Status::Raised:
+            outcome = ReductionOutcome{};
+            outcome.error = run.error;
+            if (run.detailToken >= 0)
+                outcome.detail = parsed.tokens[static_cast<std::size_t>(run.detailToken)].text;
+            return true;
+        case CompiledPlan::Status::Fallback:
+            break;
+        }
+        return false;
     }
 
     // Stores what an evaluation that raised nothing gives.
@@ -173,8 +181,8 @@ void clsEquation::Solve() {
     if (s.parseCurrent && s.pure && s.bindingsValid &&
         s.bindingsGeneration == s.variables.Generation()) {
         // The common case, without detours: the plan of an expression that
-        // draws nothing runs straight through. Anything else it meets is
-        // left to the full evaluation below, which runs it again from the
+        // draws nothing runs straight through. When it needs more variants
+        // than it may have, the full evaluation below runs it again from the
         // start (harmless: nothing was drawn or stored).
         double value = 0;
         switch (s.plan.RunPure(s.variables, s.bindings, value)) {
@@ -188,8 +196,18 @@ void clsEquation::Solve() {
             s.undefined = true;
             s.resultStale = false;
             return;
-        default:
+        default: {
+            // It stopped at a step that fails: go on from there.
+            ReductionOutcome outcome;
+            if (s.FromPlan(s.plan.ResumePure(s.parsed, ProcessRandomGenerator()), outcome)) {
+                ++s.reductions;
+                if (outcome.error != ErrorCode::None)
+                    throw MakeEngineError(outcome.error, outcome.detail);
+                s.Accept(outcome);
+                return;
+            }
             break;
+        }
         }
     }
     s.ParseIfNeeded();
