@@ -189,7 +189,8 @@ private:
             int right = -1;
             read = ReadSlot(r, right);
             if (read == Read::Ok) {
-                const int out = Emit(op, left, right);
+                const int out = IsTwo(right) && op == Op::Power ? Emit(Op::Mul, left, left)
+                                                                : Emit(op, left, right);
                 if (!EmittedFails())
                     StoreValue(l, out);
             }
@@ -328,6 +329,13 @@ private:
             return;
         slots_[static_cast<std::size_t>(position)].state = State::Empty;
         filled_.Empty(position);
+    }
+
+    // A number of the text that is exactly 2. The power operator squares by
+    // a checked product (CheckedSteps::Pow), so x^2 is compiled as x*x.
+    bool IsTwo(int reg) const {
+        return reg >= 3 && reg < plan_.variableBase_ &&
+               plan_.registers_[static_cast<std::size_t>(reg)] == 2.0;
     }
 
     int Emit(Op op, int a, int b) {
