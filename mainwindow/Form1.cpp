@@ -35,9 +35,6 @@ QString ErrorText(const QString& heading, const EngineError& e) {
 Form1::Form1() : c_(this), colours_(this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8("QUIVELA COM FUNÇÕES"));
-    QFont controls(QStringLiteral("DejaVu Sans"));
-    controls.setPixelSize(PointsToPixels(8));
-    setFont(controls);
     setFixedSize(Twips(15240), Twips(11010));
 
     static const char* const enlarge[3] = {"Ampliar f", "Ampliar g", "Ampliar operação"};
@@ -106,6 +103,13 @@ void Form1::ConnectControls() {
         connect(c_.ampliar[k], &QPushButton::clicked, this, [this, g] { Ampliar_Click(g); });
     }
     connect(c_.desenharCoordenadas, &QPushButton::clicked, this, &Form1::DesenharCoordenadas_Click);
+    // Enter in a text box presses the button that draws what was typed.
+    const std::pair<QLineEdit*, QPushButton*> enter[] = {
+        {c_.funcaoF, c_.desenhar[F]},  {c_.funcaoG, c_.desenhar[G]},
+        {c_.funcao, c_.desenhar[O]},   {c_.valorDeA, c_.desenhar[O]},
+        {c_.valorDeB, c_.desenhar[O]}, {c_.abcissa, c_.desenharCoordenadas}};
+    for (const auto& [box, button] : enter)
+        connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
     connect(c_.check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
     for (int i = 1; i <= 9; ++i) {
         c_.picture[i]->setMouseTracking(true);

@@ -1,6 +1,7 @@
 #include "mainwindow/Form1Controls.h"
 
 #include "mainwindow/DrawingWindow.h"
+#include "mainwindow/Form1OptionButton.h"
 #include "mainwindow/Twips.h"
 
 #include <QButtonGroup>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -41,8 +44,12 @@ QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, 
 QLineEdit* TextBox(QWidget* parent, const char* name, const char* text, const char* tip, int left,
                    int top, int width, int height = 345) {
     auto* t = new QLineEdit(QString::fromUtf8(text), parent);
-    if (tip[0] != '\0')
+    if (tip[0] != '\0') {
         t->setToolTip(QString::fromUtf8(tip));
+        // Screen readers name a text box by its tooltip, which says what
+        // goes in it.
+        t->setAccessibleName(t->toolTip());
+    }
     return Place(t, name, left, top, width, height);
 }
 
@@ -73,8 +80,10 @@ QLabel* Title(QWidget* parent, const char* name, const char* caption, int left, 
 } // namespace
 
 Form1Controls::Form1Controls(QWidget* form) {
-    // Creation order is the tab order: the functions first, the shell
-    // buttons last.
+    // The font comes first: the option buttons are sized to their captions.
+    QFont controls(QStringLiteral("DejaVu Sans"));
+    controls.setPixelSize(PointsToPixels(8));
+    form->setFont(controls);
     BuildPictures(form);
     BuildTitles(form);
     BuildFunctionsGroup(form);
@@ -83,6 +92,34 @@ Form1Controls::Form1Controls(QWidget* form) {
     BuildReadoutGroup(form);
     BuildEnlargeGroup(form);
     BuildShellButtons(form);
+    SetTabOrder();
+}
+
+void Form1Controls::SetTabOrder() {
+    // In the order the window reads: the functions group in the left half
+    // first, row by row, then the right column from top to bottom, each frame
+    // row by row, left to right.
+    std::vector<QWidget*> chain = {funcaoF, funcaoG};
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 2; ++column)
+            chain.push_back(OptionAt(column, row));
+    chain.insert(chain.end(), {valorDeA, valorDeB, ajuda, command4, command5, command6, sair});
+    for (int k = 0; k < 3; ++k)
+        chain.insert(chain.end(),
+                     {desenhar[k], apagar[k], eixosRad[k], corDoFundo[k], corDoGrafico[k]});
+    chain.insert(chain.end(), {funcao, check1, abcissa});
+    for (int k = 0; k < 3; ++k)
+        chain.insert(chain.end(), {abcissaCheck[k], ordenadaCheck[k]});
+    chain.insert(chain.end(), {desenharCoordenadas, ampliar[0], ampliar[1], ampliar[2]});
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+QRadioButton* Form1Controls::OptionAt(int column, int row) const {
+    for (int i = 0; i < int(option.size()); ++i)
+        if (optionColumn_[i] == column && optionRow_[i] == row)
+            return option[i];
+    return nullptr;
 }
 
 void Form1Controls::BuildPictures(QWidget* form) {
@@ -91,6 +128,19 @@ void Form1Controls::BuildPictures(QWidget* form) {
     struct Place {
         int left, top, size;
     };
+    // Named after the title above each view: the live view stands in for
+    // the normal one while a graph is plotted, the enlarged view carries the
+    // title it shows when enlarged.
+    static const char* const names[10] = {"",
+                                          "Gráfico da função f",
+                                          "Gráfico da função g",
+                                          "Gráfico da operação",
+                                          "Gráfico da função f",
+                                          "Gráfico da função g",
+                                          "Gráfico da operação",
+                                          "Gráfico de f",
+                                          "Gráfico de g",
+                                          "Gráfico da operação"};
     static constexpr Place places[10] = {
         {0, 0, 0},         {60, 300, 5200},  {5460, 300, 5200}, {60, 5760, 5200}, {60, 300, 5200},
         {5460, 300, 5200}, {60, 5760, 5200}, {60, 300, 10700},  {60, 300, 10700}, {60, 300, 10700},
@@ -98,6 +148,7 @@ void Form1Controls::BuildPictures(QWidget* form) {
     for (int i = 1; i <= 9; ++i) {
         auto* w = new DrawingWindow(i, form);
         w->setGeometry(TwipsRect(places[i].left, places[i].top, places[i].size, places[i].size));
+        w->setAccessibleName(QString::fromUtf8(names[i]));
         picture[i] = w;
     }
 }
@@ -158,6 +209,7 @@ void Form1Controls::BuildGraphFrames(QWidget* form) {
         corDoGrafico[k] = Button(f, n.cor, "Cor", n.tipCor, 825, 750, 630);
     }
     funcao = TextBox(graphFrame[2], "Função", "", "", 1560, 765, 2775);
+    funcao->setAccessibleName(QString::fromUtf8("Expressão analítica da operação"));
 }
 
 void Form1Controls::BuildReadoutGroup(QWidget* form) {
@@ -166,6 +218,8 @@ void Form1Controls::BuildReadoutGroup(QWidget* form) {
     check1 =
         CheckBox(frame7, "Check1", "", "Valide esta opção para ver as coordenadas nos gráficos.",
                  120, 345, 300, false);
+    // It has no caption: its tooltip says what it does.
+    check1->setAccessibleName(check1->toolTip());
     label6 = Label(frame7, "Label6", "", 480, 300, 3855, 315);
     label6->setToolTip(QString::fromUtf8(
         "Aqui são mostradas as coordenadas do ponto onde se situa o ponteiro do rato."));
@@ -216,6 +270,7 @@ void Form1Controls::BuildEnlargeGroup(QWidget* form) {
 
 void Form1Controls::BuildFunctionsGroup(QWidget* form) {
     frame1 = Frame(form, "Frame1", "", 5460, 5700, 5200, 5325);
+    frame1->setAccessibleName(QString::fromUtf8("Funções e operações"));
     Label(frame1, "Label1", "f(x) =", 540, 540, 660);
     funcaoF = TextBox(frame1, "FunçãoF", "4sen(x)",
                       "Escreva aqui a expressão analítica da função f", 1260, 495, 3600);
@@ -249,9 +304,14 @@ void Form1Controls::BuildFunctionsGroup(QWidget* form) {
     options->setExclusive(true);
     for (int i = 0; i < 12; ++i) {
         const Choice& c = choices[i];
-        auto* r = new QRadioButton(QString::fromUtf8(c.caption), frame1);
+        auto* r = new Form1OptionButton(QString::fromUtf8(c.caption), frame1);
         r->setToolTip(QString::fromUtf8("Clique aqui para efectuar a operação"));
         Place(r, c.name, lefts[c.column], tops[c.row], c.column == 0 ? 2100 : 1900, 300);
+        // As wide as what it shows, so that every part of it that reacts
+        // can be seen.
+        r->resize(std::min(r->width(), r->sizeHint().width()), r->height());
+        optionColumn_[i] = c.column;
+        optionRow_[i] = c.row;
         options->addButton(r, i);
         option[i] = r;
     }

@@ -71,6 +71,12 @@ public:
     std::array<QLabel*, 3> enlargedTitle{};
 
 private:
+    // The tab order follows the window's visual order.
+    void SetTabOrder();
+    QRadioButton* OptionAt(int column, int row) const;
+    std::array<int, 12> optionColumn_{};
+    std::array<int, 12> optionRow_{};
+
     void BuildPictures(QWidget* form);
     void BuildTitles(QWidget* form);
     void BuildShellButtons(QWidget* form);
