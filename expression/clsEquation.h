@@ -54,7 +54,8 @@ public:
     // receive Solution() and Undefined(). Exactly what SetVar, Solve and
     // Solution per sample would give: the same values and flags, the same
     // error at the same sample (it ends the run, and the samples before it
-    // are filled), and the same state of the object afterwards.
+    // are filled), and the same state of the object afterwards. `values` and
+    // `undefined` hold `count` entries each.
     SampleRun SolveRange(std::string_view name, double first, double step, std::size_t count,
                          double* values, bool* undefined);
 
