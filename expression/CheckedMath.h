@@ -55,6 +55,11 @@ public:
             return Fail(Fault::Domain);
         if (base == 0 && exponent < 0)
             return Fail(Fault::DivisionByZero);
+        // The square, the most common power, is the product itself: the
+        // correctly rounded x², and several times quicker than the general
+        // power function.
+        if (exponent == 2)
+            return Check(base * base);
         return Check(std::pow(base, exponent));
     }
 

@@ -172,13 +172,31 @@ ErrorCode ParseExpression(std::string_view text, ParsedExpression& out) {
     if (sink.Highest() >= kInt16Max)
         return ErrorCode::Overflow;
 
+    // Positions of priority 1 and above, highest priority first, text order
+    // within a priority: a stable counting sort over the priorities.
+    const int highest = sink.Highest();
+    std::vector<int> start(static_cast<std::size_t>(highest) + 2, 0);
+    std::size_t ordered = 0;
+    for (const Token& token : parsed.tokens) {
+        if (token.priority >= 1) {
+            ++start[static_cast<std::size_t>(highest - token.priority)];
+            ++ordered;
+        }
+    }
+    int running = 0;
+    for (int& bucket : start) {
+        const int count = bucket;
+        bucket = running;
+        running += count;
+    }
     std::vector<std::int16_t>& order = parsed.order;
-    for (std::size_t i = 0; i < parsed.tokens.size(); ++i)
-        if (parsed.tokens[i].priority >= 1)
-            order.push_back(static_cast<std::int16_t>(i + 1));
-    std::stable_sort(order.begin(), order.end(), [&](std::int16_t a, std::int16_t b) {
-        return parsed.tokens[a - 1].priority > parsed.tokens[b - 1].priority;
-    });
+    order.assign(ordered, 0);
+    for (std::size_t i = 0; i < parsed.tokens.size(); ++i) {
+        const int priority = parsed.tokens[i].priority;
+        if (priority >= 1)
+            order[static_cast<std::size_t>(start[static_cast<std::size_t>(highest - priority)]++)] =
+                static_cast<std::int16_t>(i + 1);
+    }
     out = std::move(parsed);
     return ErrorCode::None;
 }

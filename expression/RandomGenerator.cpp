@@ -29,7 +29,7 @@ std::uint64_t ClockTicks() {
 
 } // namespace
 
-RandomGenerator::RandomGenerator(std::uint64_t seed) : state_(seed) {
+RandomGenerator::RandomGenerator(std::uint64_t seed) : state_(seed), clock_(ClockTicks) {
     last_ = Next();
 }
 
@@ -38,7 +38,11 @@ void RandomGenerator::Reseed(std::uint64_t seed) {
 }
 
 void RandomGenerator::ReseedFromClock() {
-    state_ = Mix(state_ ^ ClockTicks());
+    state_ = Mix(state_ ^ clock_());
+}
+
+void RandomGenerator::SetClock(Clock clock) {
+    clock_ = clock != nullptr ? clock : ClockTicks;
 }
 
 std::uint64_t RandomGenerator::NextBits() {

@@ -21,11 +21,29 @@ public:
     // number), remembered as the last one.
     float Fixed(double key);
 
+    // The whole state, so that an evaluation that is abandoned and run again
+    // from its start draws the same numbers once, not twice.
+    struct Snapshot {
+        std::uint64_t state;
+        float last;
+    };
+    Snapshot Save() const { return Snapshot{state_, last_}; }
+    void Restore(const Snapshot& snapshot) {
+        state_ = snapshot.state;
+        last_ = snapshot.last;
+    }
+
+    // The clock that re-seeding reads; tests put a deterministic one in its
+    // place so that two evaluations can be compared draw for draw.
+    using Clock = std::uint64_t (*)();
+    void SetClock(Clock clock);
+
 private:
     std::uint64_t NextBits();
 
     std::uint64_t state_;
     float last_ = 0;
+    Clock clock_;
 };
 
 // The one generator of the process, shared by "rnd", "rnd(", "rand(" and

@@ -1,6 +1,7 @@
 #include "expression/Reduction.h"
 
 #include "expression/CheckedMath.h"
+#include "expression/FilledSlots.h"
 #include "expression/FunctionLibrary.h"
 #include "expression/RandomGenerator.h"
 #include "expression/VariableTable.h"
@@ -61,8 +62,11 @@ double Combine(TokenKind op, double left, double right, CheckedSteps& steps) {
 // whose argument cannot be read computes with what the call before it left.
 class Walk {
 public:
-    Walk(const ParsedExpression& parsed, std::vector<Slot>& slots, const ReductionContext& context)
-        : parsed_(parsed), slots_(slots), context_(context),
+    // `index` answers the searches when given; without it they scan the
+    // slots one by one. Both give the same positions.
+    Walk(const ParsedExpression& parsed, std::vector<Slot>& slots, const ReductionContext& context,
+         FilledSlots* index)
+        : parsed_(parsed), slots_(slots), context_(context), index_of_filled_(index),
           last_(static_cast<int>(slots.size()) - 1) {}
 
     ReductionOutcome Run() {
@@ -76,7 +80,7 @@ public:
             return outcome_;
 
         double value = 0;
-        const Read read = ReadSlot(NextToken(0, slots_), value);
+        const Read read = ReadSlot(Next(0), value);
         if (read == Read::TooLarge)
             return Raise(ErrorCode::Overflow, {});
         outcome_.hasValue = read == Read::Ok;
@@ -122,7 +126,7 @@ private:
 
     // "~": (a) R = NextToken(P); (b) P = -R; (c) empty R.
     void NegateCase(int p) {
-        const int r = NextToken(p, slots_);
+        const int r = Next(p);
         double value = 0;
         const Read read = ReadSlot(r, value);
         if (read == Read::TooLarge) {
@@ -138,8 +142,8 @@ private:
     // (d) empty R; (e) empty P. The left operand is read first, and the right
     // one only when the left one could be read.
     void BinaryCase(int p, TokenKind op) {
-        const int l = PrevToken(p, slots_);
-        const int r = NextToken(p, slots_);
+        const int l = Prev(p);
+        const int r = Next(p);
         double left = 0;
         Read read = ReadSlot(l, left);
         if (read == Read::Ok) {
@@ -164,7 +168,7 @@ private:
     // item, (f) empty A, (g) empty C; else (e) P = 0, (f) empty C.
     void OpenCase(int p) {
         TakeClosing();
-        const int a = NextToken(p, slots_);
+        const int a = Next(p);
         if (a < c_) {
             if (Exists(a))
                 slots_[static_cast<std::size_t>(p)] = slots_[static_cast<std::size_t>(a)];
@@ -183,8 +187,8 @@ private:
     // An emptied slot P arrives here with an empty name.
     void CallCase(int p, std::string_view name, int function) {
         TakeClosing();
-        a_ = NextToken(p, slots_);
-        b_ = PrevToken(c_, slots_);
+        a_ = Next(p);
+        b_ = Prev(c_);
         if (!(a_ < c_)) {
             Raise(ErrorCode::InvalidArgument, name);
             return;
@@ -199,7 +203,9 @@ private:
             return;
         EmptySlot(b_);
         EmptySlot(a_);
-        EmptySlot(p);
+        // Slot P is emptied and then filled with the call's value: the
+        // search index sees it emptied only when no value arrives.
+        slots_[static_cast<std::size_t>(p)].state = Slot::State::Empty;
         EmptySlot(c_);
         if (function < 0) {
             Raise(ErrorCode::UnknownFunction, name);
@@ -207,6 +213,8 @@ private:
         }
         const FunctionResult result = CallFunction(function, u_, w_, context_.random);
         StoreOrRaise(p, result.value, result.fault);
+        if (index_of_filled_ != nullptr && !slots_[static_cast<std::size_t>(p)].Filled())
+            index_of_filled_->Empty(p);
     }
 
     void NameCase(int p, const Token& token) {
@@ -280,6 +288,15 @@ private:
 
     bool Exists(int position) const { return position >= 1 && position <= last_; }
 
+    int Next(int position) {
+        return index_of_filled_ != nullptr ? index_of_filled_->Next(position)
+                                           : NextToken(position, slots_);
+    }
+    int Prev(int position) {
+        return index_of_filled_ != nullptr ? index_of_filled_->Prev(position)
+                                           : PrevToken(position, slots_);
+    }
+
     Read ReadSlot(int position, double& value) const {
         if (!Exists(position))
             return Read::Failed;
@@ -314,8 +331,11 @@ private:
     }
 
     void EmptySlot(int position) {
-        if (Exists(position))
-            slots_[static_cast<std::size_t>(position)].state = Slot::State::Empty;
+        if (!Exists(position))
+            return;
+        slots_[static_cast<std::size_t>(position)].state = Slot::State::Empty;
+        if (index_of_filled_ != nullptr)
+            index_of_filled_->Empty(position);
     }
 
     ReductionOutcome Raise(ErrorCode code, std::string_view detail) {
@@ -327,6 +347,7 @@ private:
     const ParsedExpression& parsed_;
     std::vector<Slot>& slots_;
     const ReductionContext& context_;
+    FilledSlots* index_of_filled_;
     const int last_;
     ReductionOutcome outcome_;
     std::size_t index_ = 0; // N - 1
@@ -365,12 +386,21 @@ void GeneralReduction::Prepare(const ParsedExpression& parsed) {
         initial_[i + 1].token = static_cast<std::int16_t>(i);
     }
     slots_.reserve(n + 1);
+    std::vector<bool> emptyAtStart(n + 1, false);
+    for (std::size_t i = 1; i <= n; ++i)
+        emptyAtStart[i] = !initial_[i].Filled();
+    filled_.Reset(emptyAtStart);
 }
 
 ReductionOutcome GeneralReduction::Run(const ParsedExpression& parsed,
                                        const ReductionContext& context) {
     slots_.assign(initial_.begin(), initial_.end());
-    Walk walk(parsed, slots_, context);
+    FilledSlots* index = nullptr;
+    if (search_ == Search::Indexed) {
+        filled_.Restart();
+        index = &filled_;
+    }
+    Walk walk(parsed, slots_, context, index);
     return walk.Run();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "expression/ErrorTexts.h"
+#include "expression/FilledSlots.h"
 #include "expression/Tokens.h"
 
 #include <cstdint>
@@ -54,6 +55,13 @@ struct ReductionContext {
 // allocates once the working list has grown to the expression's size.
 class GeneralReduction {
 public:
+    // How NextToken and PrevToken are answered: by the linear scans over the
+    // slots, as the language describes them, or through an index of the
+    // filled slots that makes a whole evaluation linear in the number of
+    // tokens. The positions found are the same.
+    enum class Search : std::uint8_t { Indexed, Scan };
+    void SetSearch(Search search) { search_ = search; }
+
     // Builds the initial slot image of a freshly parsed expression.
     void Prepare(const ParsedExpression& parsed);
 
@@ -65,6 +73,8 @@ public:
 private:
     std::vector<Slot> initial_ = std::vector<Slot>(1); // slot 0 alone: no tokens
     std::vector<Slot> slots_;
+    FilledSlots filled_;
+    Search search_ = Search::Indexed;
 };
 
 } // namespace quivela::expression

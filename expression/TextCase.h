@@ -12,8 +12,23 @@ namespace quivela::expression {
 // are, so text that is not valid UTF-8 passes through unharmed.
 std::string LowerCased(std::string_view text);
 
+// Byte-for-byte equality, written out: the names compared here are a few
+// characters long, shorter than the set-up of a library comparison.
+inline bool SameBytes(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // Letter-case-insensitive comparison with the same folding as LowerCased.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool EqualsIgnoringCaseSlowly(std::string_view a, std::string_view b);
+inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    // The usual case, a name spelled the same way, needs no copies.
+    return a.size() == b.size() && (SameBytes(a, b) || EqualsIgnoringCaseSlowly(a, b));
+}
 
 // Number of code points: every byte that is not a UTF-8 continuation byte.
 std::size_t CountCodePoints(std::string_view text);

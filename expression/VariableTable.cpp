@@ -21,7 +21,8 @@ void VariableTable::Set(std::string_view name, double value) {
     const int handle = Find(name);
     if (handle != kMissing) {
         Entry& entry = entries_[static_cast<std::size_t>(handle)];
-        entry.spelled.assign(name);
+        if (!SameBytes(entry.spelled, name))
+            entry.spelled.assign(name);
         entry.value = value;
         return;
     }

@@ -21,6 +21,10 @@ public:
 
     int Find(std::string_view name) const; // a handle, or kMissing
     double ValueAt(int handle) const { return entries_[static_cast<std::size_t>(handle)].value; }
+    // Replaces the value of an entry found by Find, as Set does for its key.
+    void SetValueAt(int handle, double value) {
+        entries_[static_cast<std::size_t>(handle)].value = value;
+    }
     std::uint64_t Generation() const { return generation_; }
 
 private:

@@ -1,5 +1,6 @@
 #include "expression/clsEquation.h"
 
+#include "expression/CompiledPlan.h"
 #include "expression/EngineError.h"
 #include "expression/EquationInspector.h"
 #include "expression/ErrorTexts.h"
@@ -9,6 +10,7 @@
 #include "expression/TextCase.h"
 #include "expression/VariableTable.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -27,21 +29,107 @@ struct clsEquation::State {
 
     ParsedExpression parsed;
     GeneralReduction reduction;
+    CompiledPlan plan;
+    EquationInspector::Path path = EquationInspector::Path::Compiled;
+    int fallbacks = 0;
 
     // Table handles of parsed.variables, valid while the table's generation
     // and the parse stay the same.
     std::vector<int> bindings;
     std::uint64_t bindingsGeneration = 0;
     bool bindingsValid = false;
+    bool allBound = false;
+    // The plan runs on its own, drawing nothing, with every variable bound.
+    bool pure = false;
+    // The last name given to SetVar and its entry, while the table keeps it.
+    std::string lastName;
+    int lastHandle = -1;
+    std::uint64_t lastGeneration = 0;
 
     void Bind() {
         if (bindingsValid && bindingsGeneration == variables.Generation())
             return;
         bindings.resize(parsed.variables.size());
-        for (std::size_t i = 0; i < bindings.size(); ++i)
+        allBound = true;
+        for (std::size_t i = 0; i < bindings.size(); ++i) {
             bindings[i] = variables.Find(parsed.variables[i]);
+            allBound = allBound && bindings[i] >= 0;
+        }
         bindingsGeneration = variables.Generation();
         bindingsValid = true;
+        pure = path == EquationInspector::Path::Compiled && plan.Usable() && allBound &&
+               !plan.DrawsRandom();
+    }
+
+    void ParseIfNeeded() {
+        if (parseCurrent)
+            return;
+        ParsedExpression fresh;
+        ++parses;
+        const ErrorCode error = ParseExpression(text, fresh);
+        if (error != ErrorCode::None)
+            throw MakeEngineError(error, {});
+        parsed = std::move(fresh);
+        reduction.Prepare(parsed);
+        plan.Compile(parsed);
+        bindingsValid = false;
+        parseCurrent = true;
+    }
+
+    // One evaluation of the parsed expression with the current variables.
+    // The plan runs unless a variable is missing (the reduction reports it at
+    // its step); when the plan meets a fault that is passed over, the
+    // evaluation is run again from its start by the reduction, with the
+    // random generator put back as it was so that nothing is drawn twice.
+    ReductionOutcome Evaluate() {
+        Bind();
+        ++reductions;
+        RandomGenerator& random = ProcessRandomGenerator();
+        if (path == EquationInspector::Path::Compiled && plan.Usable() && allBound) {
+            RandomGenerator::Snapshot before{};
+            if (plan.DrawsRandom())
+                before = random.Save();
+            ReductionOutcome outcome;
+            if (FromPlan(plan.Run(parsed, variables, bindings, random), outcome))
+                return outcome;
+            ++fallbacks;
+            if (plan.DrawsRandom())
+                random.Restore(before);
+        }
+        reduction.SetSearch(path == EquationInspector::Path::GeneralScan
+                                ? GeneralReduction::Search::Scan
+                                : GeneralReduction::Search::Indexed);
+        const ReductionContext context{variables, bindings, random};
+        return reduction.Run(parsed, context);
+    }
+
+    // What the plan's outcome means; false when the reduction must run.
+    bool FromPlan(const CompiledPlan::Outcome& run, ReductionOutcome& outcome) const {
+        switch (run.status) {
+        case CompiledPlan::Status::Value:
+            outcome = ReductionOutcome{ErrorCode::None, {}, true, run.value, run.domainFault};
+            return true;
+        case CompiledPlan::Status::NoValue:
+            outcome = ReductionOutcome{ErrorCode::None, {}, false, 0, run.domainFault};
+            return true;
+        case CompiledPlan::Status::Raised:
+            outcome = ReductionOutcome{};
+            outcome.error = run.error;
+            if (run.detailToken >= 0)
+                outcome.detail = parsed.tokens[static_cast<std::size_t>(run.detailToken)].text;
+            return true;
+        case CompiledPlan::Status::Fallback:
+            break;
+        }
+        return false;
+    }
+
+    // Stores what an evaluation that raised nothing gives.
+    void Accept(const ReductionOutcome& outcome) {
+        if (outcome.hasValue)
+            result = outcome.value;
+        undefined = outcome.domainFault || !outcome.hasValue;
+        resultStale = false;
     }
 };
 
@@ -90,28 +178,85 @@ double clsEquation::Solution() {
 void clsEquation::Solve() {
     State& s = *state_;
     s.undefined = false;
-    if (!s.parseCurrent) {
-        ParsedExpression fresh;
-        ++s.parses;
-        const ErrorCode error = ParseExpression(s.text, fresh);
-        if (error != ErrorCode::None)
-            throw MakeEngineError(error, {});
-        s.parsed = std::move(fresh);
-        s.reduction.Prepare(s.parsed);
-        s.bindingsValid = false;
-        s.parseCurrent = true;
+    if (s.parseCurrent && s.pure && s.bindingsValid &&
+        s.bindingsGeneration == s.variables.Generation()) {
+        // The common case, without detours: the plan of an expression that
+        // draws nothing runs straight through. When it needs more variants
+        // than it may have, the full evaluation below runs it again from the
+        // start (harmless: nothing was drawn or stored).
+        double value = 0;
+        switch (s.plan.RunPure(s.variables, s.bindings, value)) {
+        case CompiledPlan::Status::Value:
+            ++s.reductions;
+            s.result = value;
+            s.resultStale = false;
+            return;
+        case CompiledPlan::Status::NoValue:
+            ++s.reductions;
+            s.undefined = true;
+            s.resultStale = false;
+            return;
+        default: {
+            // It stopped at a step that fails: go on from there.
+            ReductionOutcome outcome;
+            if (s.FromPlan(s.plan.ResumePure(s.parsed, ProcessRandomGenerator()), outcome)) {
+                ++s.reductions;
+                if (outcome.error != ErrorCode::None)
+                    throw MakeEngineError(outcome.error, outcome.detail);
+                s.Accept(outcome);
+                return;
+            }
+            break;
+        }
+        }
     }
-    s.Bind();
-
-    ++s.reductions;
-    const ReductionContext context{s.variables, s.bindings, ProcessRandomGenerator()};
-    const ReductionOutcome outcome = s.reduction.Run(s.parsed, context);
+    s.ParseIfNeeded();
+    const ReductionOutcome outcome = s.Evaluate();
     if (outcome.error != ErrorCode::None)
         throw MakeEngineError(outcome.error, outcome.detail);
-    if (outcome.hasValue)
-        s.result = outcome.value;
-    s.undefined = outcome.domainFault || !outcome.hasValue;
-    s.resultStale = false;
+    s.Accept(outcome);
+}
+
+SampleRun clsEquation::SolveRange(std::string_view name, double first, double step,
+                                  std::size_t count, double* values, bool* undefined) {
+    SampleRun run;
+    if (count == 0)
+        return run;
+    State& s = *state_;
+    double x = first;
+    // The first sample goes the ordinary way: it may parse, and it creates the
+    // variable. After it the variable's entry stays where it is, so each later
+    // sample only replaces the value, as SetVar would with the same name.
+    try {
+        SetVar(name, x);
+        Solve();
+    } catch (EngineError& error) {
+        run.error = std::move(error);
+        return run;
+    }
+    values[0] = s.result;
+    undefined[0] = s.undefined;
+    run.solved = 1;
+    const int handle = s.variables.Find(name);
+    if (s.path == EquationInspector::Path::Compiled && s.plan.Usable() && s.allBound &&
+        s.plan.BatchSize() > 0)
+        return SolveInBlocks(run, handle, x, step, count, values, undefined);
+    for (std::size_t i = 1; i < count; ++i) {
+        x += step;
+        s.resultStale = true;
+        s.variables.SetValueAt(handle, x);
+        s.undefined = false;
+        const ReductionOutcome outcome = s.Evaluate();
+        if (outcome.error != ErrorCode::None) {
+            run.error = MakeEngineError(outcome.error, outcome.detail);
+            return run;
+        }
+        s.Accept(outcome);
+        values[i] = s.result;
+        undefined[i] = s.undefined;
+        run.solved = i + 1;
+    }
+    return run;
 }
 
 double clsEquation::Var(std::string_view name) {
@@ -119,8 +264,84 @@ double clsEquation::Var(std::string_view name) {
 }
 
 void clsEquation::SetVar(std::string_view name, double value) {
-    state_->resultStale = true;
-    state_->variables.Set(name, value);
+    State& s = *state_;
+    s.resultStale = true;
+    // A plot sets the same name at every sample: its entry is remembered.
+    if (s.lastHandle >= 0 && s.lastGeneration == s.variables.Generation() &&
+        SameBytes(s.lastName, name)) {
+        s.variables.SetValueAt(s.lastHandle, value);
+        return;
+    }
+    s.variables.Set(name, value);
+    s.lastName.assign(name);
+    s.lastHandle = s.variables.Find(name);
+    s.lastGeneration = s.variables.Generation();
+}
+
+// SolveRange from sample 1 on, in blocks of samples run through the plan
+// together. A sample that met a fault anywhere is run again on its own, in
+// order, exactly as Solve would run it, so that what it leaves (its value or
+// the kept result, its flag, or the error that ends the run) is the same.
+SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, double step,
+                                     std::size_t count, double* values, bool* undefined) {
+    State& s = *state_;
+    int swept = -1;
+    for (std::size_t k = 0; k < s.bindings.size(); ++k)
+        if (s.bindings[k] == handle)
+            swept = static_cast<int>(k);
+    s.plan.PrepareBatch(s.variables, s.bindings, swept);
+    const std::size_t block = s.plan.BatchSize();
+    std::vector<double> xs(block);
+    std::vector<double> results(block);
+    const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
+    RandomGenerator& random = ProcessRandomGenerator();
+    for (std::size_t i = 1; i < count;) {
+        const std::size_t n = std::min(block, count - i);
+        for (std::size_t j = 0; j < n; ++j) {
+            x += step;
+            xs[j] = x;
+        }
+        s.plan.RunBatch(s.parsed, random, xs.data(), n, results.data(), lanes.get());
+        // Kept in locals through the block: the stores through `values` and
+        // `undefined` could otherwise alias the object's fields.
+        double result = s.result;
+        bool wasUndefined = s.undefined;
+        int reductions = s.reductions;
+        for (std::size_t j = 0; j < n; ++j, ++i) {
+            const CompiledPlan::Lane lane = lanes[j];
+            if (lane == CompiledPlan::Lane::Rerun) [[unlikely]] {
+                s.result = result;
+                s.reductions = reductions;
+                s.variables.SetValueAt(handle, xs[j]);
+                s.resultStale = true;
+                s.undefined = false;
+                const ReductionOutcome outcome = s.Evaluate();
+                if (outcome.error != ErrorCode::None) {
+                    run.error = MakeEngineError(outcome.error, outcome.detail);
+                    run.solved = i;
+                    return std::move(run);
+                }
+                s.Accept(outcome);
+                result = s.result;
+                wasUndefined = s.undefined;
+                reductions = s.reductions;
+            } else {
+                ++reductions;
+                if (lane != CompiledPlan::Lane::NoValue)
+                    result = results[j];
+                wasUndefined = lane != CompiledPlan::Lane::Value;
+            }
+            values[i] = result;
+            undefined[i] = wasUndefined;
+        }
+        s.result = result;
+        s.undefined = wasUndefined;
+        s.reductions = reductions;
+        s.resultStale = false;
+        run.solved = i;
+    }
+    s.variables.SetValueAt(handle, x);
+    return std::move(run);
 }
 
 bool clsEquation::Undefined() const {
@@ -141,4 +362,20 @@ int EquationInspector::Reductions(const clsEquation& e) {
 }
 const ParsedExpression& EquationInspector::Parsed(const clsEquation& e) {
     return e.state_->parsed;
+}
+void EquationInspector::SetPath(clsEquation& e, Path path) {
+    e.state_->path = path;
+    e.state_->bindingsValid = false; // the quick way is decided there
+}
+int EquationInspector::Fallbacks(const clsEquation& e) {
+    return e.state_->fallbacks;
+}
+double EquationInspector::StoredResult(const clsEquation& e) {
+    return e.state_->result;
+}
+int EquationInspector::PlanVariants(const clsEquation& e) {
+    return static_cast<int>(e.state_->plan.Variants());
+}
+bool EquationInspector::PlanUsable(const clsEquation& e) {
+    return e.state_->plan.Usable();
 }

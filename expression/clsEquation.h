@@ -1,8 +1,19 @@
 #pragma once
 
+#include "expression/EngineError.h"
+
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// What SolveRange did: the samples solved before it stopped, and the error
+// that stopped it at sample `solved` (none when every sample was solved).
+struct SampleRun {
+    std::size_t solved = 0;
+    std::optional<EngineError> error;
+};
 
 // One analytic expression in x (and other named variables), parsed once and
 // evaluated on demand. Callers: create, SetEquation, then per abscissa
@@ -37,7 +48,21 @@ public:
     // value left, so Solution is not the expression's value at that point.
     bool Undefined() const;
 
+    // The sampling loop of a plot in one call: for sample i from 0, the
+    // variable `name` is set to x (x = first, then x += step, by repeated
+    // addition), the expression is solved, and values[i] and undefined[i]
+    // receive Solution() and Undefined(). Exactly what SetVar, Solve and
+    // Solution per sample would give: the same values and flags, the same
+    // error at the same sample (it ends the run, and the samples before it
+    // are filled), and the same state of the object afterwards. `values` and
+    // `undefined` hold `count` entries each.
+    SampleRun SolveRange(std::string_view name, double first, double step, std::size_t count,
+                         double* values, bool* undefined);
+
 private:
+    SampleRun SolveInBlocks(SampleRun& run, int handle, double x, double step, std::size_t count,
+                            double* values, bool* undefined);
+
     friend struct EquationInspector; // read-only view for the engine's tests
     struct State;
     std::unique_ptr<State> state_;

@@ -3,17 +3,26 @@
 #include "expression/clsEquation.h"
 #include "mainwindow/DrawingWindow.h"
 
+#include <memory>
+
 void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& views,
                    QColor colour) {
     // The colour is read once: the loop handles no events, so the colour
     // store cannot change while it runs.
     equation.SetEquation(text);
-    for (const double x : Abscissae()) {
-        equation.SetVar("x", x);
-        equation.Solve();
-        if (!equation.Undefined())
-            PutSample(views, colour, x, equation.Solution());
-    }
+    // The whole curve is evaluated in one call, with exactly what SetVar,
+    // Solve and Solution per sample give; the points follow, up to the
+    // sample that raised an error, if one did.
+    const std::vector<double> xs = Abscissae();
+    std::vector<double> ys(xs.size());
+    const auto undefined = std::make_unique<bool[]>(xs.size());
+    const SampleRun run =
+        equation.SolveRange("x", Start, Step, xs.size(), ys.data(), undefined.get());
+    for (std::size_t i = 0; i < run.solved; ++i)
+        if (!undefined[i])
+            PutSample(views, colour, xs[i], ys[i]);
+    if (run.error)
+        throw *run.error;
 }
 
 std::vector<double> Plotter::Abscissae() {

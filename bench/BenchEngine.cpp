@@ -1,0 +1,196 @@
+// Engine benchmarks: one curve (28,001 samples) per iteration for each
+// expression of the set, through our public calling sequence, our bulk
+// entry point, muparser, libmatheval and the native lambda; Solve on long
+// sums and deep groups; parsing long texts.
+
+#include "BenchSet.h"
+#include "Benchmarks.h"
+
+#include "expression/clsEquation.h"
+
+#include <benchmark/benchmark.h>
+#include <matheval.h>
+#include <muParser.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quivelabench {
+
+namespace {
+
+void Ours(benchmark::State& state, const char* text) {
+    clsEquation equation;
+    equation.SetEquation(text);
+    equation.SetVar("x", 1);
+    equation.Solve(); // parsed before the timing
+    for (auto _ : state) {
+        double sum = 0;
+        double x = kFirst;
+        for (int i = 0; i < kSamples; ++i) {
+            equation.SetVar("x", x);
+            equation.Solve();
+            sum += equation.Solution();
+            x += kStep;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["items"] = kSamples;
+}
+
+void Bulk(benchmark::State& state, const char* text) {
+    clsEquation equation;
+    equation.SetEquation(text);
+    equation.SetVar("x", 1);
+    equation.Solve();
+    std::vector<double> values(kSamples);
+    const auto undefined = std::make_unique<bool[]>(kSamples);
+    for (auto _ : state) {
+        const SampleRun run =
+            equation.SolveRange("x", kFirst, kStep, kSamples, values.data(), undefined.get());
+        benchmark::DoNotOptimize(run.solved);
+        benchmark::DoNotOptimize(values.data());
+    }
+    state.counters["items"] = kSamples;
+}
+
+void Muparser(benchmark::State& state, const char* text) {
+    mu::Parser parser;
+    double x = 0;
+    parser.DefineVar("x", &x);
+    parser.SetExpr(text);
+    parser.Eval();
+    for (auto _ : state) {
+        double sum = 0;
+        x = kFirst;
+        for (int i = 0; i < kSamples; ++i) {
+            sum += parser.Eval();
+            x += kStep;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["items"] = kSamples;
+}
+
+void Matheval(benchmark::State& state, const char* text) {
+    std::string copy(text);
+    void* evaluator = evaluator_create(copy.data());
+    if (evaluator == nullptr) {
+        state.SkipWithError("libmatheval did not parse the expression");
+        return;
+    }
+    for (auto _ : state) {
+        double sum = 0;
+        double x = kFirst;
+        for (int i = 0; i < kSamples; ++i) {
+            sum += evaluator_evaluate_x(evaluator, x);
+            x += kStep;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    evaluator_destroy(evaluator);
+    state.counters["items"] = kSamples;
+}
+
+// The lambda is a constant of the template, so the compiler inlines it as it
+// would in a hand-written loop.
+template <std::size_t I> void NativeLoop(benchmark::State& state) {
+    constexpr Native f = kExpressions[I].native;
+    for (auto _ : state) {
+        double sum = 0;
+        double x = kFirst;
+        for (int i = 0; i < kSamples; ++i) {
+            sum += f(x);
+            x += kStep;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["items"] = kSamples;
+}
+
+template <std::size_t... I> void RegisterNative(std::index_sequence<I...>) {
+    (benchmark::RegisterBenchmark(("engine/native/" + std::to_string(I)).c_str(), NativeLoop<I>),
+     ...);
+}
+
+std::string Sum(int terms) {
+    std::string text = "x";
+    for (int i = 1; i < terms; ++i)
+        text += "+x";
+    return text;
+}
+
+std::string Nested(int terms) {
+    const int levels = terms - 1;
+    std::string text(static_cast<std::size_t>(levels), '(');
+    text += "x";
+    for (int i = 0; i < levels; ++i)
+        text += "+1)";
+    return text;
+}
+
+void SolveOnce(benchmark::State& state, std::string text, int tokens) {
+    clsEquation equation;
+    equation.SetEquation(text);
+    equation.SetVar("x", 1);
+    equation.Solve();
+    double x = 0.5;
+    for (auto _ : state) {
+        equation.SetVar("x", x);
+        equation.Solve();
+        benchmark::DoNotOptimize(equation.Solution());
+        x += kStep;
+    }
+    state.counters["items"] = tokens;
+}
+
+// A text of exactly `chars` characters: a sum of "4sen(x)" terms padded
+// with blanks, which the parser skips.
+std::string LongText(std::size_t chars) {
+    std::string text = "4sen(x)";
+    while (text.size() + 8 <= chars)
+        text += "+4sen(x)";
+    text.resize(chars, ' ');
+    return text;
+}
+
+void ParseOnce(benchmark::State& state, std::string text) {
+    for (auto _ : state) {
+        clsEquation equation;
+        equation.SetEquation(text);
+        equation.SetVar("x", 1);
+        equation.Solve(); // parses, compiles the plan and evaluates once
+        benchmark::DoNotOptimize(equation.Solution());
+    }
+    state.counters["items"] = static_cast<double>(text.size());
+}
+
+} // namespace
+
+void RegisterEngineBenchmarks() {
+    for (std::size_t i = 0; i < kExpressions.size(); ++i) {
+        const BenchExpression& e = kExpressions[i];
+        const std::string index = std::to_string(i);
+        benchmark::RegisterBenchmark(("engine/ours/" + index).c_str(), Ours, e.ours);
+        benchmark::RegisterBenchmark(("engine/bulk/" + index).c_str(), Bulk, e.ours);
+        benchmark::RegisterBenchmark(("engine/muparser/" + index).c_str(), Muparser, e.muparser);
+        benchmark::RegisterBenchmark(("engine/matheval/" + index).c_str(), Matheval, e.matheval);
+    }
+    RegisterNative(std::make_index_sequence<kExpressions.size()>());
+
+    for (const int terms : kScalingTerms) {
+        benchmark::RegisterBenchmark(("scaling/sum/" + std::to_string(terms)).c_str(), SolveOnce,
+                                     Sum(terms), 2 * terms - 1);
+    }
+    for (const int terms : kNestedTerms) {
+        benchmark::RegisterBenchmark(("scaling/nested/" + std::to_string(terms)).c_str(), SolveOnce,
+                                     Nested(terms), 4 * (terms - 1) + 1);
+    }
+    for (const std::size_t chars : kParseChars)
+        benchmark::RegisterBenchmark(("parse/" + std::to_string(chars)).c_str(), ParseOnce,
+                                     LongText(chars));
+}
+
+} // namespace quivelabench

@@ -1,0 +1,192 @@
+#include "Summary.h"
+
+#include "BenchSet.h"
+#include "Benchmarks.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+namespace quivelabench {
+
+namespace {
+
+// Numbers are written with std::to_chars: the process runs a QApplication,
+// which sets the locale from the environment.
+std::string Fixed(double value, int digits) {
+    if (!std::isfinite(value))
+        return "null";
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, digits);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Pad(const std::string& text, std::size_t width) {
+    return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + "\"";
+}
+
+double GeometricMean(const std::vector<double>& values) {
+    double logs = 0;
+    int n = 0;
+    for (const double v : values) {
+        if (!std::isfinite(v) || v <= 0)
+            continue;
+        logs += std::log(v);
+        ++n;
+    }
+    return n == 0 ? std::numeric_limits<double>::quiet_NaN() : std::exp(logs / n);
+}
+
+constexpr const char* kEngines[] = {"ours", "bulk", "muparser", "matheval", "native"};
+
+struct Ratios {
+    std::vector<double> oursMuparser, oursMatheval, oursNative, bulkNative;
+};
+
+} // namespace
+
+void Summary::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.error_occurred)
+            continue;
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
+        if (!median && !single)
+            continue;
+        const auto items = run.counters.find("items");
+        const double count = items == run.counters.end() ? 1.0 : double(items->second);
+        const double ns =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+        nsPerItem_[run.run_name.function_name] = ns / count;
+    }
+}
+
+double Summary::Get(const std::string& name) const {
+    const auto found = nsPerItem_.find(name);
+    return found == nsPerItem_.end() ? std::numeric_limits<double>::quiet_NaN() : found->second;
+}
+
+void Summary::PrintTables(std::ostream& out) const {
+    Ratios ratios;
+    out << "\nEngine, ns per evaluation (28,001 samples per curve; medians)\n";
+    out << Pad("expression", 26) << Pad("ours", 8) << Pad("bulk", 8) << Pad("muparser", 9)
+        << Pad("matheval", 9) << Pad("native", 8) << Pad("ours/mu", 8) << Pad("ours/me", 8)
+        << Pad("ours/nat", 9) << "bulk/nat\n";
+    for (std::size_t i = 0; i < kExpressions.size(); ++i) {
+        const std::string index = std::to_string(i);
+        double v[5];
+        for (int k = 0; k < 5; ++k)
+            v[k] = Get(std::string("engine/") + kEngines[k] + "/" + index);
+        ratios.oursMuparser.push_back(v[0] / v[2]);
+        ratios.oursMatheval.push_back(v[0] / v[3]);
+        ratios.oursNative.push_back(v[0] / v[4]);
+        ratios.bulkNative.push_back(v[1] / v[4]);
+        out << Pad(kExpressions[i].ours, 26);
+        for (int k = 0; k < 5; ++k)
+            out << Pad(Fixed(v[k], 1), k == 2 || k == 3 ? 9 : 8);
+        out << Pad(Fixed(v[0] / v[2], 2), 8) << Pad(Fixed(v[0] / v[3], 2), 8)
+            << Pad(Fixed(v[0] / v[4], 2), 9) << Fixed(v[1] / v[4], 2) << "\n";
+    }
+    out << Pad("geometric mean", 68) << Pad(Fixed(GeometricMean(ratios.oursMuparser), 2), 8)
+        << Pad(Fixed(GeometricMean(ratios.oursMatheval), 2), 8)
+        << Pad(Fixed(GeometricMean(ratios.oursNative), 2), 9)
+        << Fixed(GeometricMean(ratios.bulkNative), 2) << "\n";
+
+    out << "\nScaling, ns per token of one Solve\n";
+    for (const char* shape : {"sum", "nested"}) {
+        const auto& sizes = std::string(shape) == "sum" ? kScalingTerms : kNestedTerms;
+        const double at100 = Get(std::string("scaling/") + shape + "/100");
+        for (const int terms : sizes) {
+            const double ns = Get(std::string("scaling/") + shape + "/" + std::to_string(terms));
+            out << Pad(shape, 8) << Pad(std::to_string(terms) + " terms", 13)
+                << Pad(Fixed(ns, 2), 8) << "(x" << Fixed(ns / at100, 2) << " of 100 terms)\n";
+        }
+    }
+
+    out << "\nParsing (with the plan and one evaluation)\n";
+    for (const std::size_t chars : kParseChars) {
+        const double ns = Get("parse/" + std::to_string(chars));
+        out << Pad(std::to_string(chars) + " characters", 18)
+            << Pad(Fixed(ns * chars / 1e3, 1) + " us", 12) << Fixed(ns, 2) << " ns per character\n";
+    }
+
+    out << "\nWhole plot through Form1's DesenharF, ms per plot\n";
+    const char* plots[] = {"4sen(x)", "tgh (cos (7/log (3x)))", "sum of 500 x (999 tokens)"};
+    for (int i = 0; i < 3; ++i)
+        out << Pad(plots[i], 28) << Fixed(Get("plot/" + std::to_string(i)) / 1e6, 2) << "\n";
+}
+
+bool Summary::WriteJson(const std::string& path) const {
+    std::ostringstream json;
+    Ratios ratios;
+    const benchmark::CPUInfo& cpu = benchmark::CPUInfo::Get();
+    json << "{\n  \"machine\": {\"cpus\": " << cpu.num_cpus
+         << ", \"mhz\": " << Fixed(cpu.cycles_per_second / 1e6, 0) << ", \"load_average\": ["
+         << Fixed(cpu.load_avg.empty() ? -1 : cpu.load_avg[0], 2) << "]},\n";
+    json << "  \"engine\": [\n";
+    for (std::size_t i = 0; i < kExpressions.size(); ++i) {
+        const std::string index = std::to_string(i);
+        double v[5];
+        for (int k = 0; k < 5; ++k)
+            v[k] = Get(std::string("engine/") + kEngines[k] + "/" + index);
+        ratios.oursMuparser.push_back(v[0] / v[2]);
+        ratios.oursMatheval.push_back(v[0] / v[3]);
+        ratios.oursNative.push_back(v[0] / v[4]);
+        ratios.bulkNative.push_back(v[1] / v[4]);
+        json << "    {\"expression\": " << Quoted(kExpressions[i].ours);
+        for (int k = 0; k < 5; ++k)
+            json << ", \"" << kEngines[k] << "_ns\": " << Fixed(v[k], 3);
+        json << ", \"ours_muparser\": " << Fixed(v[0] / v[2], 4)
+             << ", \"ours_matheval\": " << Fixed(v[0] / v[3], 4)
+             << ", \"ours_native\": " << Fixed(v[0] / v[4], 4)
+             << ", \"bulk_native\": " << Fixed(v[1] / v[4], 4) << "}"
+             << (i + 1 < kExpressions.size() ? ",\n" : "\n");
+    }
+    json << "  ],\n  \"geometric_mean\": {\"ours_muparser\": "
+         << Fixed(GeometricMean(ratios.oursMuparser), 4)
+         << ", \"ours_matheval\": " << Fixed(GeometricMean(ratios.oursMatheval), 4)
+         << ", \"ours_native\": " << Fixed(GeometricMean(ratios.oursNative), 4)
+         << ", \"bulk_native\": " << Fixed(GeometricMean(ratios.bulkNative), 4) << "},\n";
+    json << "  \"scaling\": [\n";
+    bool first = true;
+    for (const char* shape : {"sum", "nested"}) {
+        const auto& sizes = std::string(shape) == "sum" ? kScalingTerms : kNestedTerms;
+        for (const int terms : sizes) {
+            json << (first ? "" : ",\n") << "    {\"shape\": \"" << shape
+                 << "\", \"terms\": " << terms << ", \"ns_per_token\": "
+                 << Fixed(Get(std::string("scaling/") + shape + "/" + std::to_string(terms)), 3)
+                 << "}";
+            first = false;
+        }
+    }
+    json << "\n  ],\n  \"parsing\": [\n";
+    for (std::size_t i = 0; i < kParseChars.size(); ++i) {
+        const double ns = Get("parse/" + std::to_string(kParseChars[i]));
+        json << "    {\"characters\": " << kParseChars[i]
+             << ", \"us\": " << Fixed(ns * kParseChars[i] / 1e3, 2)
+             << ", \"ns_per_character\": " << Fixed(ns, 3) << "}"
+             << (i + 1 < kParseChars.size() ? ",\n" : "\n");
+    }
+    json << "  ],\n  \"plot_ms\": {\"4sen(x)\": " << Fixed(Get("plot/0") / 1e6, 3)
+         << ", \"tgh (cos (7/log (3x)))\": " << Fixed(Get("plot/1") / 1e6, 3)
+         << ", \"sum of 500 x\": " << Fixed(Get("plot/2") / 1e6, 3) << "}\n}\n";
+    std::ofstream file(path);
+    file << json.str();
+    return bool(file);
+}
+
+} // namespace quivelabench

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs the benchmarks built in the given build directory (default: build),
+# prints the tables and writes <build>/bench.json (the summary with the
+# ratios) and <build>/bench-raw.json (every run, Google Benchmark's format).
+#   bench/run.sh [build-dir] [extra Google Benchmark options]
+# Repetitions are interleaved at random, so that a change of load on the
+# machine spreads over every engine instead of falling on one; each figure is
+# the median of the repetitions.
+set -euo pipefail
+build=${1:-build}
+shift || true
+exe="$build/bin/quivela_bench"
+if [ ! -x "$exe" ]; then
+    echo "no $exe: configure with -DQUIVELA_BUILD_BENCH=ON and build first" >&2
+    exit 1
+fi
+echo "machine: $(lscpu | sed -n 's/^Model name: *//p' | head -1), $(nproc) cores; load: $(cut -d' ' -f1-3 /proc/loadavg)"
+QT_QPA_PLATFORM=offscreen exec "$exe" \
+    --summary="$build/bench.json" \
+    --benchmark_repetitions=5 \
+    --benchmark_enable_random_interleaving=true \
+    --benchmark_display_aggregates_only=true \
+    --benchmark_min_time=0.05 \
+    --benchmark_out="$build/bench-raw.json" \
+    --benchmark_out_format=json \
+    "$@"

@@ -1,0 +1,201 @@
+#pragma once
+
+#include "expression/CheckedMath.h"
+#include "expression/ErrorTexts.h"
+#include "expression/Tokens.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace quivela::expression {
+
+class RandomGenerator;
+class VariableTable;
+
+// The evaluation of one parsed expression compiled into a straight-line
+// program over an array of doubles.
+//
+// Which slots every step of the reduction reads and writes depends on the
+// values only through the faults that are passed over (a square root or
+// logarithm out of its domain, a negative base to a fractional power): those
+// leave a slot without its value and change every search after them. So the
+// reduction is run once when the text is parsed, symbolically, assuming that
+// no step fails; every value it would compute becomes one instruction over
+// registers (numbers and constants are registers filled once, variables are
+// copied in at the start of each run). Errors that the structure alone
+// decides (1101, 1104, an unreadable number) become a raising instruction at
+// the step where the reduction meets them.
+//
+// Running the plan gives exactly what the reduction gives: raised errors come
+// at the same step with the same number and description. A step that passes
+// over a fault changes what the later steps find, so the plan then continues
+// in a variant compiled (on first need) by the same symbolic run with that
+// step failing; variants share the instructions before the failing step and
+// the registers, so the evaluation goes on where it was without computing or
+// drawing anything twice. When too many variants would be needed, Run
+// answers Fallback and the caller runs the general reduction instead.
+class CompiledPlan {
+public:
+    enum class Status : std::uint8_t {
+        Value,    // the evaluation ended with a value in `value`
+        NoValue,  // no filled slot was left: the previous result stays
+        Raised,   // `error` (with the call token `detailToken`, or none when -1)
+        Fallback, // nothing was computed that counts: run the general reduction
+    };
+    struct Outcome {
+        Status status = Status::NoValue;
+        double value = 0;
+        ErrorCode error = ErrorCode::None;
+        int detailToken = -1;
+        bool domainFault = false; // a step passed over a domain fault
+    };
+
+    // Builds the plan of a freshly parsed expression, in time linear in its
+    // number of tokens.
+    void Compile(const ParsedExpression& parsed);
+
+    // False when the plan cannot stand in for the reduction at all (a stray
+    // ")" looked up as a name); the general reduction then runs every time.
+    bool Usable() const { return usable_; }
+    // Whether the expression can draw from the random generator; a fallback
+    // must then restore the generator first.
+    bool DrawsRandom() const { return drawsRandom_; }
+    std::size_t Variants() const { return variants_.size(); }
+
+    // `parsed` is the expression the plan was compiled from; `bindings` holds
+    // a table handle for every one of its variables, all of them bound (a
+    // missing one is the reduction's to report).
+    Outcome Run(const ParsedExpression& parsed, const VariableTable& variables,
+                std::span<const int> bindings, RandomGenerator& random);
+
+    // Operations of the plan. Call runs a library formula by its index; the
+    // others are the arithmetic of the operators and the most used formulas
+    // written out, step for step as the library checks them.
+    enum class Op : std::uint8_t {
+        Negate,
+        Add,
+        Sub,
+        Mul,
+        Div,
+        IntegerDivide,
+        Remainder,
+        Power,
+        Sin,
+        Cos,
+        Tan,
+        Exp,
+        Ln,
+        Sqrt,
+        Abs,
+        Tanh,
+        Call,
+        Rnd,
+        Raise,
+    };
+    struct Instruction {
+        Op op;
+        std::uint8_t function; // library index, for Call
+        std::int16_t detail;   // Raise: the call token's index, -1 for none
+        std::int32_t a;        // first operand register
+        std::int32_t b;        // second operand register
+        std::int32_t out;      // result register; Raise: the error's number
+    };
+
+    // The quick way for plans that draw no random numbers: runs the plan
+    // without variants and tells whether it went through without a fault.
+    // When it did not (Status::Fallback), nothing observable has happened
+    // and Run must be called instead.
+    Status RunPure(const VariableTable& variables, std::span<const int> bindings, double& value);
+    // After RunPure stopped: goes on from the step where it stopped, as Run
+    // would have (the error of that step, or the variant after it).
+    Outcome ResumePure(const ParsedExpression& parsed, RandomGenerator& random);
+
+    // Runs of many samples at once, for SolveRange: the instructions run one
+    // after the other over a block of samples, each instruction a plain loop
+    // over the block, so that the cost of interpreting is shared by the
+    // block. Only for plans that draw no random numbers (their draws must
+    // come sample by sample). Samples that pass over a fault go on in the
+    // variant of that step, together; a sample marked Rerun meets an error
+    // that is raised (or needs more variants than allowed) and must be run
+    // again on its own with Run.
+    //
+    // BatchSize: samples per block (0 when the plan is too large for blocks
+    // to pay). PrepareBatch: fills the constant and fixed variable columns;
+    // `swept` is the index of the variable that changes from sample to
+    // sample (-1 if the expression does not use it). RunBatch: `xs` holds its
+    // values for `count` <= BatchSize() samples.
+    std::size_t BatchSize() const;
+    void PrepareBatch(const VariableTable& variables, std::span<const int> bindings, int swept);
+    enum class Lane : std::uint8_t {
+        Value,           // values[j] holds the value
+        ValueAfterFault, // the same, but a step passed over a fault
+        NoValue,         // no filled slot was left
+        Rerun,           // the sample must be run on its own (it raises)
+    };
+    void RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
+                  std::size_t count, double* values, Lane* lanes);
+
+    // Upper bound on the variants of one expression; past it the general
+    // reduction takes the evaluations that would need a new one.
+    static constexpr std::size_t kMaxVariants = 64;
+
+private:
+    // Flags per sample, without the packing of std::vector<bool>.
+    class SuspectFlags {
+    public:
+        void resize(std::size_t n) {
+            if (n > size_) {
+                flags_ = std::make_unique<bool[]>(n);
+                size_ = n;
+            }
+        }
+        bool* get() { return flags_.get(); }
+
+    private:
+        std::unique_ptr<bool[]> flags_;
+        std::size_t size_ = 0;
+    };
+
+    struct Variant {
+        std::vector<Instruction> code;
+        std::vector<std::int32_t> failing; // instructions that fail, ascending
+        std::vector<std::pair<std::int32_t, std::int32_t>> next; // failing step -> variant
+        int resultRegister = -1;                                 // -1: no value is left
+        bool usable = true; // false: a stray ")" is looked up at some step
+    };
+
+    int VariantAfter(const ParsedExpression& parsed, int variant, int step);
+    // Runs code[pc] onwards; the index of the instruction that failed (its
+    // fault in fault_, a raising instruction's error in raised_), or size.
+    std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
+                        RandomGenerator& random);
+    void LoadVariables(const VariableTable& variables, std::span<const int> bindings);
+    Outcome Continue(const ParsedExpression& parsed, RandomGenerator& random, int variant,
+                     std::size_t pc, bool domainFault);
+    void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
+                  std::size_t pc, const std::vector<std::int32_t>& list, double* values,
+                  Lane* lanes, bool afterFault);
+
+    std::vector<Variant> variants_;
+    Fault fault_ = Fault::None;
+    std::size_t stoppedAt_ = 0; // where the last RunPure stopped
+    Outcome raised_;
+    std::vector<double> columns_;        // BatchSize() doubles per register
+    std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
+    std::vector<Fault> faults_;
+    SuspectFlags suspect_; // per sample of a block: may have failed at this step
+    std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
+    std::size_t lastCount_ = 0; // samples of the block being run
+    int swept_ = -1;
+    std::vector<double> registers_;
+    int variableBase_ = 0;
+    int variableCount_ = 0;
+    bool usable_ = false;
+    bool drawsRandom_ = false;
+
+    friend class PlanBuilder;
+};
+
+} // namespace quivela::expression
