@@ -2,7 +2,7 @@
 
 #include "expression/CompiledPlan.h"
 #include "expression/EngineError.h"
-#include "expression/EquationInspector.h"
+#include "expression/EquationProbe.h"
 #include "expression/ErrorTexts.h"
 #include "expression/ExpressionParser.h"
 #include "expression/RandomGenerator.h"
@@ -30,7 +30,7 @@ struct clsEquation::State {
     ParsedExpression parsed;
     GeneralReduction reduction;
     CompiledPlan plan;
-    EquationInspector::Path path = EquationInspector::Path::Compiled;
+    EquationProbe::Path path = EquationProbe::Path::Compiled;
     int fallbacks = 0;
 
     // Table handles of parsed.variables, valid while the table's generation
@@ -57,7 +57,7 @@ struct clsEquation::State {
         }
         bindingsGeneration = variables.Generation();
         bindingsValid = true;
-        pure = path == EquationInspector::Path::Compiled && plan.Usable() && allBound &&
+        pure = path == EquationProbe::Path::Compiled && plan.Usable() && allBound &&
                !plan.DrawsRandom();
     }
 
@@ -85,7 +85,7 @@ struct clsEquation::State {
         Bind();
         ++reductions;
         RandomGenerator& random = ProcessRandomGenerator();
-        if (path == EquationInspector::Path::Compiled && plan.Usable() && allBound) {
+        if (path == EquationProbe::Path::Compiled && plan.Usable() && allBound) {
             RandomGenerator::Snapshot before{};
             if (plan.DrawsRandom())
                 before = random.Save();
@@ -96,7 +96,7 @@ struct clsEquation::State {
             if (plan.DrawsRandom())
                 random.Restore(before);
         }
-        reduction.SetSearch(path == EquationInspector::Path::GeneralScan
+        reduction.SetSearch(path == EquationProbe::Path::GeneralScan
                                 ? GeneralReduction::Search::Scan
                                 : GeneralReduction::Search::Indexed);
         const ReductionContext context{variables, bindings, random};
@@ -238,7 +238,7 @@ SampleRun clsEquation::SolveRange(std::string_view name, double first, double st
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
-    if (s.path == EquationInspector::Path::Compiled && s.plan.Usable() && s.allBound &&
+    if (s.path == EquationProbe::Path::Compiled && s.plan.Usable() && s.allBound &&
         s.plan.BatchSize() > 0)
         return SolveInBlocks(run, handle, x, step, count, values, undefined);
     for (std::size_t i = 1; i < count; ++i) {
@@ -348,34 +348,34 @@ bool clsEquation::Undefined() const {
     return state_->undefined;
 }
 
-bool EquationInspector::ResultStale(const clsEquation& e) {
+bool EquationProbe::ResultStale(const clsEquation& e) {
     return e.state_->resultStale;
 }
-bool EquationInspector::ParseCurrent(const clsEquation& e) {
+bool EquationProbe::ParseCurrent(const clsEquation& e) {
     return e.state_->parseCurrent;
 }
-int EquationInspector::Parses(const clsEquation& e) {
+int EquationProbe::Parses(const clsEquation& e) {
     return e.state_->parses;
 }
-int EquationInspector::Reductions(const clsEquation& e) {
+int EquationProbe::Reductions(const clsEquation& e) {
     return e.state_->reductions;
 }
-const ParsedExpression& EquationInspector::Parsed(const clsEquation& e) {
+const ParsedExpression& EquationProbe::Parsed(const clsEquation& e) {
     return e.state_->parsed;
 }
-void EquationInspector::SetPath(clsEquation& e, Path path) {
+void EquationProbe::SetPath(clsEquation& e, Path path) {
     e.state_->path = path;
     e.state_->bindingsValid = false; // the quick way is decided there
 }
-int EquationInspector::Fallbacks(const clsEquation& e) {
+int EquationProbe::Fallbacks(const clsEquation& e) {
     return e.state_->fallbacks;
 }
-double EquationInspector::StoredResult(const clsEquation& e) {
+double EquationProbe::StoredResult(const clsEquation& e) {
     return e.state_->result;
 }
-int EquationInspector::PlanVariants(const clsEquation& e) {
+int EquationProbe::PlanVariants(const clsEquation& e) {
     return static_cast<int>(e.state_->plan.Variants());
 }
-bool EquationInspector::PlanUsable(const clsEquation& e) {
+bool EquationProbe::PlanUsable(const clsEquation& e) {
     return e.state_->plan.Usable();
 }

@@ -63,7 +63,7 @@ private:
     SampleRun SolveInBlocks(SampleRun& run, int handle, double x, double step, std::size_t count,
                             double* values, bool* undefined);
 
-    friend struct EquationInspector; // read-only view for the engine's tests
+    friend struct EquationProbe; // read-only view for the engine's tests
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -8,7 +8,7 @@
 #include "EngineTestSupport.h"
 #include "RandomTexts.h"
 
-#include "expression/EquationInspector.h"
+#include "expression/EquationProbe.h"
 #include "expression/FunctionLibrary.h"
 #include "expression/RandomGenerator.h"
 
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-using Path = EquationInspector::Path;
+using Path = EquationProbe::Path;
 using enginetest::TextGenerator;
 using quivela::expression::ProcessRandomGenerator;
 using quivela::expression::RandomGenerator;
@@ -61,7 +61,7 @@ QString Show(const Observed& o) {
 class Runner {
 public:
     Runner(const std::string& text, Path path, bool defineY) {
-        EquationInspector::SetPath(equation_, path);
+        EquationProbe::SetPath(equation_, path);
         equation_.SetEquation("8765.4321"); // a previous result to keep
         equation_.Solve();
         equation_.SetEquation(text);
@@ -82,7 +82,7 @@ public:
             o.number = error.Number();
             o.description = error.Description();
         }
-        o.resultBits = std::bit_cast<std::uint64_t>(EquationInspector::StoredResult(equation_));
+        o.resultBits = std::bit_cast<std::uint64_t>(EquationProbe::StoredResult(equation_));
         o.undefined = equation_.Undefined();
         const RandomGenerator::Snapshot after = random.Save();
         o.randomState = after.state;
@@ -161,7 +161,7 @@ void DifferentialTest::randomTextsAgree() {
             probe.Solve();
         } catch (const EngineError&) {
         }
-        if (EquationInspector::ParseCurrent(probe) && EquationInspector::PlanUsable(probe))
+        if (EquationProbe::ParseCurrent(probe) && EquationProbe::PlanUsable(probe))
             ++planned;
     }
     // The comparison means something only if the plan runs for most texts.
@@ -293,9 +293,9 @@ void DifferentialTest::planRunsWithoutFallback() {
         } catch (const EngineError&) {
         }
     }
-    QVERIFY(EquationInspector::PlanUsable(equation));
-    QCOMPARE(EquationInspector::Fallbacks(equation), 0);
-    QCOMPARE(EquationInspector::PlanVariants(equation), variants);
+    QVERIFY(EquationProbe::PlanUsable(equation));
+    QCOMPARE(EquationProbe::Fallbacks(equation), 0);
+    QCOMPARE(EquationProbe::PlanVariants(equation), variants);
 }
 
 void DifferentialTest::manyFaultPatternsFallBack() {
@@ -312,8 +312,8 @@ void DifferentialTest::manyFaultPatternsFallBack() {
         const Observed fromPlan = plan.Solve(x, 7);
         QVERIFY2(fromPlan == expected, qPrintable(Show(fromPlan) + " / " + Show(expected)));
     }
-    QVERIFY(EquationInspector::Fallbacks(plan.Equation()) > 0);
-    QVERIFY(EquationInspector::PlanVariants(plan.Equation()) <= 64);
+    QVERIFY(EquationProbe::Fallbacks(plan.Equation()) > 0);
+    QVERIFY(EquationProbe::PlanVariants(plan.Equation()) <= 64);
 }
 
 QTEST_MAIN(DifferentialTest)

@@ -3,7 +3,7 @@
 
 #include "EngineTestSupport.h"
 
-#include "expression/EquationInspector.h"
+#include "expression/EquationProbe.h"
 
 #include <QtTest>
 
@@ -103,8 +103,8 @@ void EquationObjectTest::flagTransitions() {
     clsEquation equation;
     RunScript(equation, setup);
     RunScript(equation, event);
-    QCOMPARE(EquationInspector::ParseCurrent(equation), parseCurrent);
-    QCOMPARE(EquationInspector::ResultStale(equation), resultStale);
+    QCOMPARE(EquationProbe::ParseCurrent(equation), parseCurrent);
+    QCOMPARE(EquationProbe::ResultStale(equation), resultStale);
 }
 
 void EquationObjectTest::variableBindingsFollowTheTable_data() {
@@ -183,31 +183,31 @@ void EquationObjectTest::sameTextParsesAgain() {
     equation.SetEquation("x+1");
     equation.Solve();
     equation.Solve();
-    QCOMPARE(EquationInspector::Parses(equation), 1);
+    QCOMPARE(EquationProbe::Parses(equation), 1);
     equation.SetEquation("x+1");
     equation.Solve();
-    QCOMPARE(EquationInspector::Parses(equation), 2);
+    QCOMPARE(EquationProbe::Parses(equation), 2);
     // Variables never force a parse.
     equation.SetVar("x", 3);
     equation.VarRemove("q");
     equation.SetGraus(true);
     QCOMPARE(equation.Solution(), 4.0);
-    QCOMPARE(EquationInspector::Parses(equation), 2);
+    QCOMPARE(EquationProbe::Parses(equation), 2);
 }
 
 void EquationObjectTest::solutionSolvesOnlyWhileStale() {
     clsEquation equation;
     QCOMPARE(equation.Solution(), 0.0); // a new object evaluates nothing
-    QCOMPARE(EquationInspector::Reductions(equation), 0);
+    QCOMPARE(EquationProbe::Reductions(equation), 0);
 
     equation.SetEquation("rnd");
     equation.Solve();
     const double first = equation.Solution();
     QCOMPARE(equation.Solution(), first);
-    QCOMPARE(EquationInspector::Reductions(equation), 1);
+    QCOMPARE(EquationProbe::Reductions(equation), 1);
     equation.SetVar("x", 1);
     equation.Solution();
-    QCOMPARE(EquationInspector::Reductions(equation), 2);
+    QCOMPARE(EquationProbe::Reductions(equation), 2);
 }
 
 void EquationObjectTest::staleSolutionRaisesToTheReader() {
@@ -222,7 +222,7 @@ void EquationObjectTest::staleSolutionRaisesToTheReader() {
     } catch (const EngineError& e) {
         QCOMPARE(e.Number(), 1102);
     }
-    QVERIFY(EquationInspector::ResultStale(equation));
+    QVERIFY(EquationProbe::ResultStale(equation));
     equation.SetVar("x", 5);
     QCOMPARE(equation.Solution(), 5.0);
 }
@@ -241,7 +241,7 @@ void EquationObjectTest::failedParseRepeatsUntilCorrected() {
             QCOMPARE(e.Number(), 1100);
         }
     }
-    QCOMPARE(EquationInspector::Parses(equation), 4);
+    QCOMPARE(EquationProbe::Parses(equation), 4);
     equation.SetGraus(true); // stale again, but the stored result is still the old one
     equation.SetEquation("(x)");
     equation.Solve();
@@ -284,7 +284,7 @@ void EquationObjectTest::neverAssignedIsEmpty() {
     equation.Solve();
     QCOMPARE(equation.Solution(), 0.0);
     QVERIFY(equation.Undefined());
-    QVERIFY(!EquationInspector::ResultStale(equation));
+    QVERIFY(!EquationProbe::ResultStale(equation));
 }
 
 void EquationObjectTest::movedObjectKeepsItsState() {

@@ -3,7 +3,7 @@
 
 #include "EngineTestSupport.h"
 
-#include "expression/EquationInspector.h"
+#include "expression/EquationProbe.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -93,7 +93,7 @@ void RobustnessTest::oneCurveIsCheap() {
         best = std::min(best, double(timer.nsecsElapsed()) / kSamples);
     }
     qInfo("%s: %.0f ns per sample (checksum %g)", qPrintable(text), best, sum);
-    QCOMPARE(EquationInspector::Parses(equation), 1);
+    QCOMPARE(EquationProbe::Parses(equation), 1);
 #ifndef NDEBUG
     QSKIP("the time bound holds for optimised builds only");
 #endif

@@ -6,7 +6,7 @@
 #include "EngineTestSupport.h"
 #include "RandomTexts.h"
 
-#include "expression/EquationInspector.h"
+#include "expression/EquationProbe.h"
 #include "expression/RandomGenerator.h"
 
 #include <QtTest>
@@ -42,12 +42,12 @@ struct Run {
 };
 
 void Finish(Run& run, const clsEquation& equation, clsEquation& readable) {
-    run.result = std::bit_cast<std::uint64_t>(EquationInspector::StoredResult(equation));
-    run.stale = EquationInspector::ResultStale(equation);
+    run.result = std::bit_cast<std::uint64_t>(EquationProbe::StoredResult(equation));
+    run.stale = EquationProbe::ResultStale(equation);
     run.lastUndefined = equation.Undefined();
     run.variable = std::bit_cast<std::uint64_t>(readable.Var("x"));
-    run.reductions = EquationInspector::Reductions(equation);
-    run.parses = EquationInspector::Parses(equation);
+    run.reductions = EquationProbe::Reductions(equation);
+    run.parses = EquationProbe::Parses(equation);
     run.randomState = ProcessRandomGenerator().Save().state;
 }
 

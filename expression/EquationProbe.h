@@ -7,7 +7,7 @@ class clsEquation;
 // Access to the inner state of an expression object, for the engine's tests
 // and benchmarks: the two flags, how often it parsed and evaluated, the token
 // list of the last successful parse, and which evaluation path runs.
-struct EquationInspector {
+struct EquationProbe {
     // Compiled: the compiled plan, falling back to the reduction where a
     // step passes over a fault (what users run). General: the reduction in
     // place every time, with indexed searches. GeneralScan: the reduction
