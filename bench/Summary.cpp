@@ -52,11 +52,30 @@ double GeometricMean(const std::vector<double>& values) {
 
 constexpr const char* kEngines[] = {"ours", "bulk", "muparser", "matheval", "native"};
 
-struct Ratios {
-    std::vector<double> oursMuparser, oursMatheval, oursNative, bulkNative;
-};
-
 } // namespace
+
+double Summary::MeanRatio(const std::vector<EngineRow>& rows, int r) {
+    std::vector<double> values;
+    for (const EngineRow& row : rows)
+        values.push_back(row.ratio[r]);
+    return GeometricMean(values);
+}
+
+std::vector<Summary::EngineRow> Summary::EngineRows() const {
+    std::vector<EngineRow> rows;
+    for (std::size_t i = 0; i < kExpressions.size(); ++i) {
+        EngineRow row{};
+        for (int k = 0; k < 5; ++k)
+            row.ns[k] = Get(std::string("engine/") + kEngines[k] + "/" + std::to_string(i));
+        const double* v = row.ns;
+        row.ratio[0] = v[0] / v[2];
+        row.ratio[1] = v[0] / v[3];
+        row.ratio[2] = v[0] / v[4];
+        row.ratio[3] = v[1] / v[4];
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 void Summary::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
@@ -81,30 +100,21 @@ double Summary::Get(const std::string& name) const {
 }
 
 void Summary::PrintTables(std::ostream& out) const {
-    Ratios ratios;
+    const std::vector<EngineRow> rows = EngineRows();
     out << "\nEngine, ns per evaluation (28,001 samples per curve; medians)\n";
     out << Pad("expression", 26) << Pad("ours", 8) << Pad("bulk", 8) << Pad("muparser", 9)
         << Pad("matheval", 9) << Pad("native", 8) << Pad("ours/mu", 8) << Pad("ours/me", 8)
         << Pad("ours/nat", 9) << "bulk/nat\n";
-    for (std::size_t i = 0; i < kExpressions.size(); ++i) {
-        const std::string index = std::to_string(i);
-        double v[5];
-        for (int k = 0; k < 5; ++k)
-            v[k] = Get(std::string("engine/") + kEngines[k] + "/" + index);
-        ratios.oursMuparser.push_back(v[0] / v[2]);
-        ratios.oursMatheval.push_back(v[0] / v[3]);
-        ratios.oursNative.push_back(v[0] / v[4]);
-        ratios.bulkNative.push_back(v[1] / v[4]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         out << Pad(kExpressions[i].ours, 26);
         for (int k = 0; k < 5; ++k)
-            out << Pad(Fixed(v[k], 1), k == 2 || k == 3 ? 9 : 8);
-        out << Pad(Fixed(v[0] / v[2], 2), 8) << Pad(Fixed(v[0] / v[3], 2), 8)
-            << Pad(Fixed(v[0] / v[4], 2), 9) << Fixed(v[1] / v[4], 2) << "\n";
+            out << Pad(Fixed(rows[i].ns[k], 1), k == 2 || k == 3 ? 9 : 8);
+        out << Pad(Fixed(rows[i].ratio[0], 2), 8) << Pad(Fixed(rows[i].ratio[1], 2), 8)
+            << Pad(Fixed(rows[i].ratio[2], 2), 9) << Fixed(rows[i].ratio[3], 2) << "\n";
     }
-    out << Pad("geometric mean", 68) << Pad(Fixed(GeometricMean(ratios.oursMuparser), 2), 8)
-        << Pad(Fixed(GeometricMean(ratios.oursMatheval), 2), 8)
-        << Pad(Fixed(GeometricMean(ratios.oursNative), 2), 9)
-        << Fixed(GeometricMean(ratios.bulkNative), 2) << "\n";
+    out << Pad("geometric mean", 68) << Pad(Fixed(MeanRatio(rows, 0), 2), 8)
+        << Pad(Fixed(MeanRatio(rows, 1), 2), 8) << Pad(Fixed(MeanRatio(rows, 2), 2), 9)
+        << Fixed(MeanRatio(rows, 3), 2) << "\n";
 
     out << "\nScaling, ns per token of one Solve\n";
     for (const char* shape : {"sum", "nested"}) {
@@ -132,35 +142,26 @@ void Summary::PrintTables(std::ostream& out) const {
 
 bool Summary::WriteJson(const std::string& path) const {
     std::ostringstream json;
-    Ratios ratios;
+    const std::vector<EngineRow> rows = EngineRows();
     const benchmark::CPUInfo& cpu = benchmark::CPUInfo::Get();
     json << "{\n  \"machine\": {\"cpus\": " << cpu.num_cpus
          << ", \"mhz\": " << Fixed(cpu.cycles_per_second / 1e6, 0) << ", \"load_average\": ["
          << Fixed(cpu.load_avg.empty() ? -1 : cpu.load_avg[0], 2) << "]},\n";
     json << "  \"engine\": [\n";
-    for (std::size_t i = 0; i < kExpressions.size(); ++i) {
-        const std::string index = std::to_string(i);
-        double v[5];
-        for (int k = 0; k < 5; ++k)
-            v[k] = Get(std::string("engine/") + kEngines[k] + "/" + index);
-        ratios.oursMuparser.push_back(v[0] / v[2]);
-        ratios.oursMatheval.push_back(v[0] / v[3]);
-        ratios.oursNative.push_back(v[0] / v[4]);
-        ratios.bulkNative.push_back(v[1] / v[4]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         json << "    {\"expression\": " << Quoted(kExpressions[i].ours);
         for (int k = 0; k < 5; ++k)
-            json << ", \"" << kEngines[k] << "_ns\": " << Fixed(v[k], 3);
-        json << ", \"ours_muparser\": " << Fixed(v[0] / v[2], 4)
-             << ", \"ours_matheval\": " << Fixed(v[0] / v[3], 4)
-             << ", \"ours_native\": " << Fixed(v[0] / v[4], 4)
-             << ", \"bulk_native\": " << Fixed(v[1] / v[4], 4) << "}"
-             << (i + 1 < kExpressions.size() ? ",\n" : "\n");
+            json << ", \"" << kEngines[k] << "_ns\": " << Fixed(rows[i].ns[k], 3);
+        json << ", \"ours_muparser\": " << Fixed(rows[i].ratio[0], 4)
+             << ", \"ours_matheval\": " << Fixed(rows[i].ratio[1], 4)
+             << ", \"ours_native\": " << Fixed(rows[i].ratio[2], 4)
+             << ", \"bulk_native\": " << Fixed(rows[i].ratio[3], 4) << "}"
+             << (i + 1 < rows.size() ? ",\n" : "\n");
     }
-    json << "  ],\n  \"geometric_mean\": {\"ours_muparser\": "
-         << Fixed(GeometricMean(ratios.oursMuparser), 4)
-         << ", \"ours_matheval\": " << Fixed(GeometricMean(ratios.oursMatheval), 4)
-         << ", \"ours_native\": " << Fixed(GeometricMean(ratios.oursNative), 4)
-         << ", \"bulk_native\": " << Fixed(GeometricMean(ratios.bulkNative), 4) << "},\n";
+    json << "  ],\n  \"geometric_mean\": {\"ours_muparser\": " << Fixed(MeanRatio(rows, 0), 4)
+         << ", \"ours_matheval\": " << Fixed(MeanRatio(rows, 1), 4)
+         << ", \"ours_native\": " << Fixed(MeanRatio(rows, 2), 4)
+         << ", \"bulk_native\": " << Fixed(MeanRatio(rows, 3), 4) << "},\n";
     json << "  \"scaling\": [\n";
     bool first = true;
     for (const char* shape : {"sum", "nested"}) {

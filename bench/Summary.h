@@ -21,7 +21,18 @@ public:
     bool WriteJson(const std::string& path) const;
 
 private:
+    // One expression of the engine set: ns per evaluation for ours, bulk,
+    // muparser, libmatheval and native, and the ratios ours/muparser,
+    // ours/libmatheval, ours/native and bulk/native.
+    struct EngineRow {
+        double ns[5];
+        double ratio[4];
+    };
+
     double Get(const std::string& name) const; // NaN when it did not run
+    std::vector<EngineRow> EngineRows() const;
+    // Geometric mean over the expressions of ratio r.
+    static double MeanRatio(const std::vector<EngineRow>& rows, int r);
 
     std::map<std::string, double> nsPerItem_;
 };
