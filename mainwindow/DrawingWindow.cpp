@@ -126,10 +126,7 @@ QPointF DrawingWindow::ToWidget(double x, double y) const {
                    cr.y() + (y - top_) / (bottom_ - top_) * cr.height());
 }
 
-bool DrawingWindow::ToDevice(double x, double y, QPointF& device) const {
-    double xf = 0, yf = 0;
-    if (!ToFloat(x, xf) || !ToFloat(y, yf))
-        return false;
+bool DrawingWindow::ToDevice(double xf, double yf, QPointF& device) const {
     const double w = image_.width(), h = image_.height();
     const double dx = (xf - left_) / (right_ - left_) * w;
     const double dy = (yf - top_) / (bottom_ - top_) * h;
@@ -212,7 +209,7 @@ void DrawingWindow::PSet(double x, double y, QColor colour) {
     currentX_ = xf;
     currentY_ = yf;
     QPointF device;
-    if (!Target() || !ToDevice(x, y, device))
+    if (!Target() || !ToDevice(xf, yf, device))
         return;
     // Wider than the window is as wide as it needs to be.
     const double wanted = std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
@@ -255,7 +252,7 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
     currentX_ = fx2;
     currentY_ = fy2;
     QPointF a, b;
-    if (!Target() || !ToDevice(x1, y1, a) || !ToDevice(x2, y2, b))
+    if (!Target() || !ToDevice(fx1, fy1, a) || !ToDevice(fx2, fy2, b))
         return;
     const qreal ratio = Ratio();
     const double penWidth = std::min(drawWidth_ * ratio, 2.0 * (image_.width() + image_.height()));

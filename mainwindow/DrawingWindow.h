@@ -109,10 +109,10 @@ private:
     // Whether drawing operations land anywhere: a live window that is hidden
     // keeps nothing. Makes sure the backing image matches the widget.
     bool Target();
-    // User coordinates -> backing-image device pixels, after rounding to
-    // single precision; false when a value does not fit a float or the scale
-    // is degenerate.
-    bool ToDevice(double x, double y, QPointF& device) const;
+    // User coordinates, already rounded to single precision by the caller
+    // (ToFloat), -> backing-image device pixels; false when the scale is
+    // degenerate.
+    bool ToDevice(double xf, double yf, QPointF& device) const;
     void FillDot(QPointF device, int diameter, QColor colour);
     void Render(QPainter& painter) const;
     qreal Ratio() const;
