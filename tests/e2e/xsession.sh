@@ -35,6 +35,11 @@ fail() {
     [ -n "$DISPLAY" ] && import -window root "$WORK/at-failure.png" 2>/dev/null
     echo "screenshots kept in $WORK (last check: ${LAST_SHOT:-none}; at failure: $WORK/at-failure.png)"
     [ -s "$WORK/app.log" ] && { echo "--- program output"; cat "$WORK/app.log"; }
+    if [ -n "$XVFB_PID" ]; then
+        kill -0 "$XVFB_PID" 2>/dev/null && echo "--- X server $DISPLAY still running" ||
+            echo "--- X server $DISPLAY has gone"
+        [ -s "$WORK/xvfb.log" ] && { echo "--- X server output"; cat "$WORK/xvfb.log"; }
+    fi
     KEEP_WORK=1
     exit 1
 }
@@ -61,7 +66,12 @@ try_start_x() {
     # have it.
     n=$((200 + RANDOM % 800))
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && return 1
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp 2>"$WORK/xvfb.log" &
+    # -noreset: by default the server resets whenever its last client leaves,
+    # and a client that connects during the reset is turned away. Without a
+    # window manager every xwininfo or xdotool poll is the last client, so
+    # the program could meet a reset at start-up and abort with "could not
+    # connect to display".
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 100); do
