@@ -21,6 +21,8 @@ namespace {
 
 // Live windows show their progress at most this often while a plot runs.
 constexpr qint64 RepaintIntervalMs = 30;
+// Points set between two looks at that clock during a run of points.
+constexpr std::size_t ProgressCheckPoints = 256;
 
 // Font names the drawing code asks for, and the installed fonts that stand in
 // for them, best first. "symbol" is asked for the radian labels, which are
@@ -203,19 +205,46 @@ void DrawingWindow::PSet(double x, double y) {
 }
 
 void DrawingWindow::PSet(double x, double y, QColor colour) {
-    double xf = 0, yf = 0;
-    if (!ToFloat(x, xf) || !ToFloat(y, yf))
-        return;
-    currentX_ = xf;
-    currentY_ = yf;
-    QPointF device;
-    if (!Target() || !ToDevice(xf, yf, device))
-        return;
-    // Wider than the window is as wide as it needs to be.
-    const double wanted = std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
-    const int diameter = std::max(1, static_cast<int>(std::lround(wanted)));
-    FillDot(device, diameter, colour);
-    Drawn();
+    const QPointF point(x, y);
+    PSet(std::span<const QPointF>(&point, 1), colour);
+}
+
+void DrawingWindow::PSet(std::span<const QPointF> points, QColor colour) {
+    // Whether the points land anywhere, and how big they are, is settled at
+    // the first point that can be placed at all: a point that does not fit a
+    // float leaves everything as it was, the backing image included.
+    bool settled = false, target = false;
+    int diameter = 1;
+    std::size_t sinceShown = 0;
+    for (const QPointF& point : points) {
+        double xf = 0, yf = 0;
+        if (!ToFloat(point.x(), xf) || !ToFloat(point.y(), yf))
+            continue;
+        currentX_ = xf;
+        currentY_ = yf;
+        if (!settled) {
+            settled = true;
+            target = Target();
+            if (target) {
+                // Wider than the window is as wide as it needs to be.
+                const double wanted =
+                    std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
+                diameter = std::max(1, static_cast<int>(std::lround(wanted)));
+            }
+        }
+        QPointF device;
+        if (!target || !ToDevice(xf, yf, device))
+            continue;
+        FillDot(device, diameter, colour);
+        // Drawn() reads the clock; now and then is often enough for a live
+        // window to show its progress every ~30 ms.
+        if (++sinceShown == ProgressCheckPoints) {
+            sinceShown = 0;
+            Drawn();
+        }
+    }
+    if (sinceShown > 0)
+        Drawn();
 }
 
 void DrawingWindow::FillDot(QPointF device, int diameter, QColor colour) {

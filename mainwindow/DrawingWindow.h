@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <span>
+
 class QPainter;
 
 // A picture box: one of the nine drawing windows of the main window.
@@ -60,6 +62,10 @@ public:
     // moves to it.
     void PSet(double x, double y, QColor colour);
     void PSet(double x, double y);
+    // The points in order, each exactly as PSet(x, y, colour) sets it, with
+    // the drawing state looked up once for all: a plot's thousands of points
+    // in one call.
+    void PSet(std::span<const QPointF> points, QColor colour);
     // A line in the ink colour, current line width and style; the current
     // point moves to its end.
     void Line(double x1, double y1, double x2, double y2);

@@ -3,6 +3,8 @@
 #include "expression/clsEquation.h"
 #include "mainwindow/DrawingWindow.h"
 
+#include <QPointF>
+
 #include <memory>
 
 void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& views,
@@ -18,9 +20,8 @@ void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
     const auto undefined = std::make_unique<bool[]>(xs.size());
     const SampleRun run =
         equation.SolveRange("x", Start, Step, xs.size(), ys.data(), undefined.get());
-    for (std::size_t i = 0; i < run.solved; ++i)
-        if (!undefined[i])
-            PutSample(views, colour, xs[i], ys[i]);
+    PutSamples(views, colour, std::span(xs).first(run.solved), std::span(ys).first(run.solved),
+               undefined.get());
     if (run.error)
         throw *run.error;
 }
@@ -33,11 +34,23 @@ std::vector<double> Plotter::Abscissae() {
     return xs;
 }
 
-void Plotter::PutSample(const Views& views, QColor colour, double x, double y) {
-    if (x > -NormalBound && x < NormalBound && y > -NormalBound && y < NormalBound) {
-        views.normal->PSet(x, y, colour);
-        views.live->PSet(x, y, colour);
+void Plotter::PutSamples(const Views& views, QColor colour, std::span<const double> xs,
+                         std::span<const double> ys, const bool* undefined) {
+    // Each view gets its points in the order of the samples, in one call, so
+    // that the drawing state is looked up once per view and not per point.
+    std::vector<QPointF> inner, outer;
+    inner.reserve(xs.size());
+    outer.reserve(xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        if (undefined && undefined[i])
+            continue;
+        const double x = xs[i], y = ys[i];
+        if (x > -NormalBound && x < NormalBound && y > -NormalBound && y < NormalBound)
+            inner.emplace_back(x, y);
+        if (x > -EnlargedBound && x < EnlargedBound && y > -EnlargedBound && y < EnlargedBound)
+            outer.emplace_back(x, y);
     }
-    if (x > -EnlargedBound && x < EnlargedBound && y > -EnlargedBound && y < EnlargedBound)
-        views.enlarged->PSet(x, y, colour);
+    views.normal->PSet(inner, colour);
+    views.live->PSet(inner, colour);
+    views.enlarged->PSet(outer, colour);
 }

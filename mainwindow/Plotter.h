@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,9 +40,14 @@ public:
     static void Plot(clsEquation& equation, const std::string& text, const Views& views,
                      QColor colour);
 
-    // One sample's points: into the normal and then the live view when
+    // The samples' points: into the normal and then the live view when
     // -8 < x < 8 and -8 < y < 8, into the enlarged view when -14 < x < 14
-    // and -14 < y < 14; all bounds strict. Kept apart from the evaluation so
-    // that a loop over values computed in bulk can call it just the same.
-    static void PutSample(const Views& views, QColor colour, double x, double y);
+    // and -14 < y < 14; all bounds strict. A sample marked undefined is left
+    // out (undefined may be null: none is). Kept apart from the evaluation so
+    // that any loop over computed values can call it just the same.
+    static void PutSamples(const Views& views, QColor colour, std::span<const double> xs,
+                           std::span<const double> ys, const bool* undefined);
+    static void PutSample(const Views& views, QColor colour, double x, double y) {
+        PutSamples(views, colour, {&x, 1}, {&y, 1}, nullptr);
+    }
 };

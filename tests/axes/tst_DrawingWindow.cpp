@@ -55,6 +55,9 @@ private slots:
     void liveKeepsNothingWhileHidden();
     void liveShowsProgressPersistentDoesNot_data();
     void liveShowsProgressPersistentDoesNot();
+    void runOfPointsAsOneByOne_data();
+    void runOfPointsAsOneByOne();
+    void liveShowsProgressWithinOneRun();
     void printAdvancesLikeALine_data();
     void printAdvancesLikeALine();
     void substitutesFonts_data();
@@ -286,6 +289,78 @@ void TestDrawingWindow::liveShowsProgressPersistentDoesNot() {
         QVERIFY2(w.paints >= 3 && w.paints <= 9, qPrintable(QString::number(w.paints)));
         QVERIFY(points > 100 * w.paints);
     }
+}
+
+// A run of points in one call against the same points set one at a time:
+// same picture, same current point, whatever mix of points it holds.
+void TestDrawingWindow::runOfPointsAsOneByOne_data() {
+    QTest::addColumn<QList<QPointF>>("points");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("degenerate");
+    const double nan = std::nan(""), inf = std::numeric_limits<double>::infinity();
+    const QList<QPointF> mixed{{1, 1},    {nan, 2}, {-3.5, 2.25},  {1e300, 0},
+                               {40, -40}, {0, inf}, {9.99, -9.99}, {3e38, 1}};
+    QTest::newRow("mixed, width 1") << mixed << 1 << false;
+    QTest::newRow("mixed, width 3") << mixed << 3 << false;
+    QTest::newRow("mixed, width 6") << mixed << 6 << false;
+    QTest::newRow("last one unplaceable") << QList<QPointF>{{2, 2}, {nan, nan}} << 3 << false;
+    QTest::newRow("none placeable") << QList<QPointF>{{nan, 1}, {1, 1e300}} << 3 << false;
+    QTest::newRow("degenerate scale") << mixed << 3 << true;
+    QList<QPointF> curve;
+    for (double x = -9.5; x < 9.5; x += 0.003)
+        curve.append({x, 9 * std::sin(x)});
+    QTest::newRow("a curve") << curve << 3 << false;
+}
+
+void TestDrawingWindow::runOfPointsAsOneByOne() {
+    QFETCH(QList<QPointF>, points);
+    QFETCH(int, width);
+    QFETCH(bool, degenerate);
+    auto make = [&] {
+        auto w = MakeView(1, NormalSide, 10);
+        if (degenerate)
+            w->SetScale(0, 0, 0, 0);
+        w->SetDrawWidth(width);
+        w->SetCurrentX(-7);
+        w->SetCurrentY(7);
+        return w;
+    };
+    auto one = make(), run = make();
+    for (const QPointF& p : points)
+        one->PSet(p.x(), p.y(), Qt::blue);
+    run->PSet(std::span<const QPointF>(points.constData(), points.size()), Qt::blue);
+    QCOMPARE(run->Image(), one->Image());
+    QCOMPARE(run->CurrentX(), one->CurrentX());
+    QCOMPARE(run->CurrentY(), one->CurrentY());
+}
+
+// One long run of points, as a plot sets them, still shows its progress in
+// a live window every ~30 ms.
+void TestDrawingWindow::liveShowsProgressWithinOneRun() {
+    CountingWindow w(4);
+    w.resize(347, 347);
+    w.SetScale(-10, 10, 10, -10);
+    w.SetDrawWidth(40); // large dots: a run that takes a while
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    std::vector<QPointF> points;
+    qint64 took = 0;
+    // Longer runs until one lasts at least 150 ms on this machine.
+    for (std::size_t n = 5000; took < 150 && n <= 5'120'000; n *= 2) {
+        points.resize(n);
+        for (std::size_t i = 0; i < n; ++i)
+            points[i] = QPointF(std::fmod(i * 1e-3, 16) - 8, 0);
+        QCoreApplication::processEvents();
+        w.paints = 0;
+        QElapsedTimer t;
+        t.start();
+        w.PSet(points, Qt::red);
+        took = t.elapsed();
+    }
+    QVERIFY(took >= 150);
+    const qint64 expected = took / 30;
+    QVERIFY2(w.paints >= expected / 2 && w.paints <= expected + 2,
+             qPrintable(QStringLiteral("%1 paints in %2 ms").arg(w.paints).arg(took)));
 }
 
 void TestDrawingWindow::printAdvancesLikeALine_data() {
