@@ -95,6 +95,57 @@ QPointF PixelCentre(QPointF p) {
     return QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
 }
 
+// User coordinates (already single precision) -> device pixels of a w x h
+// image; false when the scale is degenerate and the result not finite.
+inline bool MapToDevice(double xf, double yf, double left, double top, double right, double bottom,
+                        double w, double h, QPointF& device) {
+    const double dx = (xf - left) / (right - left) * w;
+    const double dy = (yf - top) / (bottom - top) * h;
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return false;
+    device = QPointF(dx, dy);
+    return true;
+}
+
+// The pixels of an RGB32 image, looked up once for a run of points.
+struct Raster {
+    QRgb* bits;
+    qsizetype stride; // in pixels
+    int width, height;
+};
+
+Raster RasterOf(QImage& image) {
+    // bits() detaches the image, so that writing into it touches no copy.
+    return Raster{reinterpret_cast<QRgb*>(image.bits()),
+                  image.bytesPerLine() / qsizetype(sizeof(QRgb)), image.width(), image.height()};
+}
+
+void FillDot(const Raster& raster, QPointF device, int diameter, QRgb rgb) {
+    // Reject far-away points before they become integers.
+    if (device.x() < -diameter || device.y() < -diameter || device.x() >= raster.width + diameter ||
+        device.y() >= raster.height + diameter)
+        return;
+    // A square block of diameter pixels around the point's pixel, with the
+    // corners cut to a disc from diameter 4 on (1 to 3 stay full squares, as a
+    // small round dot looks on screen).
+    const int px = static_cast<int>(std::floor(device.x()));
+    const int py = static_cast<int>(std::floor(device.y()));
+    const int x0 = px - (diameter - 1) / 2, y0 = py - (diameter - 1) / 2;
+    const double cx = x0 + diameter / 2.0, cy = y0 + diameter / 2.0;
+    const double r2 = diameter * diameter / 4.0;
+    const int jEnd = std::min(y0 + diameter, raster.height);
+    const int iEnd = std::min(x0 + diameter, raster.width);
+    for (int j = std::max(y0, 0); j < jEnd; ++j) {
+        QRgb* row = raster.bits + j * raster.stride;
+        for (int i = std::max(x0, 0); i < iEnd; ++i) {
+            const double ddx = i + 0.5 - cx, ddy = j + 0.5 - cy;
+            if (diameter > 3 && ddx * ddx + ddy * ddy > r2)
+                continue;
+            row[i] = rgb;
+        }
+    }
+}
+
 } // namespace
 
 DrawingWindow::DrawingWindow(int index, QWidget* parent) : QWidget(parent), index_(index) {
@@ -129,13 +180,8 @@ QPointF DrawingWindow::ToWidget(double x, double y) const {
 }
 
 bool DrawingWindow::ToDevice(double xf, double yf, QPointF& device) const {
-    const double w = image_.width(), h = image_.height();
-    const double dx = (xf - left_) / (right_ - left_) * w;
-    const double dy = (yf - top_) / (bottom_ - top_) * h;
-    if (!std::isfinite(dx) || !std::isfinite(dy))
-        return false;
-    device = QPointF(dx, dy);
-    return true;
+    return MapToDevice(xf, yf, left_, top_, right_, bottom_, image_.width(), image_.height(),
+                       device);
 }
 
 void DrawingWindow::SetPersistent(bool on) {
@@ -215,6 +261,8 @@ void DrawingWindow::PSet(std::span<const QPointF> points, QColor colour) {
     // float leaves everything as it was, the backing image included.
     bool settled = false, target = false;
     int diameter = 1;
+    Raster raster{};
+    const QRgb rgb = colour.rgb();
     std::size_t sinceShown = 0;
     for (const QPointF& point : points) {
         double xf = 0, yf = 0;
@@ -230,48 +278,28 @@ void DrawingWindow::PSet(std::span<const QPointF> points, QColor colour) {
                 const double wanted =
                     std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
                 diameter = std::max(1, static_cast<int>(std::lround(wanted)));
+                raster = RasterOf(image_);
             }
         }
         QPointF device;
-        if (!target || !ToDevice(xf, yf, device))
+        if (!target ||
+            !MapToDevice(xf, yf, left_, top_, right_, bottom_, raster.width, raster.height, device))
             continue;
-        FillDot(device, diameter, colour);
+        FillDot(raster, device, diameter, rgb);
         // Drawn() reads the clock; now and then is often enough for a live
         // window to show its progress every ~30 ms.
         if (++sinceShown == ProgressCheckPoints) {
             sinceShown = 0;
             Drawn();
+            // A repaint may have rebuilt the image; never write through a
+            // pointer into the one it replaced.
+            target = !image_.isNull();
+            if (target)
+                raster = RasterOf(image_);
         }
     }
     if (sinceShown > 0)
         Drawn();
-}
-
-void DrawingWindow::FillDot(QPointF device, int diameter, QColor colour) {
-    // Reject far-away points before they become integers.
-    if (device.x() < -diameter || device.y() < -diameter ||
-        device.x() >= image_.width() + diameter || device.y() >= image_.height() + diameter)
-        return;
-    // A square block of diameter pixels around the point's pixel, with the
-    // corners cut to a disc from diameter 4 on (1 to 3 stay full squares, as a
-    // small round dot looks on screen).
-    const int px = static_cast<int>(std::floor(device.x()));
-    const int py = static_cast<int>(std::floor(device.y()));
-    const int x0 = px - (diameter - 1) / 2, y0 = py - (diameter - 1) / 2;
-    const double cx = x0 + diameter / 2.0, cy = y0 + diameter / 2.0;
-    const double r2 = diameter * diameter / 4.0;
-    const QRgb rgb = colour.rgb();
-    const int jEnd = std::min(y0 + diameter, image_.height());
-    const int iEnd = std::min(x0 + diameter, image_.width());
-    for (int j = std::max(y0, 0); j < jEnd; ++j) {
-        QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(j));
-        for (int i = std::max(x0, 0); i < iEnd; ++i) {
-            const double ddx = i + 0.5 - cx, ddy = j + 0.5 - cy;
-            if (diameter > 3 && ddx * ddx + ddy * ddy > r2)
-                continue;
-            row[i] = rgb;
-        }
-    }
 }
 
 void DrawingWindow::Line(double x1, double y1, double x2, double y2) {

@@ -119,7 +119,6 @@ private:
     // (ToFloat), -> backing-image device pixels; false when the scale is
     // degenerate.
     bool ToDevice(double xf, double yf, QPointF& device) const;
-    void FillDot(QPointF device, int diameter, QColor colour);
     void Render(QPainter& painter) const;
     qreal Ratio() const;
 
