@@ -358,8 +358,10 @@ void TestDrawingWindow::liveShowsProgressWithinOneRun() {
         took = t.elapsed();
     }
     QVERIFY(took >= 150);
-    const qint64 expected = took / 30;
-    QVERIFY2(w.paints >= expected / 2 && w.paints <= expected + 2,
+    // At least one repaint before the run's end (a machine that stalls the
+    // test may leave it few), and never more than one every 30 ms.
+    const qint64 most = took / 30 + 2;
+    QVERIFY2(w.paints >= 2 && w.paints <= most,
              qPrintable(QStringLiteral("%1 paints in %2 ms").arg(w.paints).arg(took)));
 }
 
