@@ -47,11 +47,12 @@ done
 click_at 416 606
 sleep 0.3
 click_at 768 354
-for _ in $(seq 50); do
-    sleep 0.2
-    shot operation
-    [ "$(pixel_count operation 4 384 347 347 FF0000)" -ge 200 ] && break
-done
+# A curve in a view: at least 200 pixels of its colour in the last screenshot.
+curve_in() { # x y w h colour
+    [ "$(pixel_count poll "$@")" -ge 200 ]
+}
+wait_for "fewer than 200 curve pixels in the operation's view" curve_in 4 384 347 347 FF0000
+keep_shot operation
 RED=$(pixel_count operation 4 384 347 347 FF0000)
 [ "$RED" -ge 200 ] || fail "only $RED curve pixels in the operation's view"
 # 4sen(tg(x)) stays between -4 and 4: nothing red in the top strip (y > 5).
@@ -63,11 +64,8 @@ RED=$(pixel_count operation 4 384 347 347 FF0000)
 click_at 768 162
 sleep 0.5
 click_at 768 258
-for _ in $(seq 50); do
-    sleep 0.2
-    shot functions
-    [ "$(pixel_count functions 364 20 347 347 0000FF)" -ge 200 ] && break
-done
+wait_for "fewer than 200 curve pixels in g's view" curve_in 364 20 347 347 0000FF
+keep_shot functions
 BLUE_F=$(pixel_count functions 4 20 347 347 0000FF)
 BLUE_G=$(pixel_count functions 364 20 347 347 0000FF)
 [ "$BLUE_F" -ge 200 ] || fail "only $BLUE_F curve pixels in f's view"
