@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmarks built in the given build directory (default: build),
 # prints the tables and writes <build>/bench.json (the summary with the
-# ratios) and <build>/bench-raw.json (every run, Google Benchmark's format).
+# ratios) and <build>/bench-raw.json (every run of the engine, Google
+# Benchmark's format) and <build>/bench-raw-plot.json (every run of the plots).
 #   bench/run.sh [build-dir] [extra Google Benchmark options]
 # Repetitions are interleaved at random, so that a change of load on the
 # machine spreads over every engine instead of falling on one; each figure is

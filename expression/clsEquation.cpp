@@ -9,6 +9,7 @@
 #include "expression/Reduction.h"
 #include "expression/TextCase.h"
 #include "expression/VariableTable.h"
+#include "expression/VectorState.h"
 
 #include <algorithm>
 #include <utility>
@@ -176,6 +177,9 @@ double clsEquation::Solution() {
 }
 
 void clsEquation::Solve() {
+    // The caller may have left the vector registers dirty (the toolkit does);
+    // every library call below would pay for it.
+    ClearUpperVectorState();
     State& s = *state_;
     s.undefined = false;
     if (s.parseCurrent && s.pure && s.bindingsValid &&
@@ -222,6 +226,7 @@ SampleRun clsEquation::SolveRange(std::string_view name, double first, double st
     SampleRun run;
     if (count == 0)
         return run;
+    ClearUpperVectorState(); // as in Solve, once for the whole run
     State& s = *state_;
     double x = first;
     // The first sample goes the ordinary way: it may parse, and it creates the
