@@ -45,11 +45,13 @@ void Bulk(benchmark::State& state, const char* text) {
     equation.SetEquation(text);
     equation.SetVar("x", 1);
     equation.Solve();
+    std::vector<double> xs;
+    for (double x = kFirst; xs.size() < std::size_t(kSamples); x += kStep)
+        xs.push_back(x);
     std::vector<double> values(kSamples);
     const auto undefined = std::make_unique<bool[]>(kSamples);
     for (auto _ : state) {
-        const SampleRun run =
-            equation.SolveRange("x", kFirst, kStep, kSamples, values.data(), undefined.get());
+        const SampleRun run = equation.SolveRange("x", xs, values.data(), undefined.get());
         benchmark::DoNotOptimize(run.solved);
         benchmark::DoNotOptimize(values.data());
     }

@@ -221,19 +221,18 @@ void clsEquation::Solve() {
     s.Accept(outcome);
 }
 
-SampleRun clsEquation::SolveRange(std::string_view name, double first, double step,
-                                  std::size_t count, double* values, bool* undefined) {
+SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double> xs, double* values,
+                                  bool* undefined) {
     SampleRun run;
-    if (count == 0)
+    if (xs.empty())
         return run;
     ClearUpperVectorState(); // as in Solve, once for the whole run
     State& s = *state_;
-    double x = first;
     // The first sample goes the ordinary way: it may parse, and it creates the
     // variable. After it the variable's entry stays where it is, so each later
     // sample only replaces the value, as SetVar would with the same name.
     try {
-        SetVar(name, x);
+        SetVar(name, xs[0]);
         Solve();
     } catch (EngineError& error) {
         run.error = std::move(error);
@@ -245,11 +244,10 @@ SampleRun clsEquation::SolveRange(std::string_view name, double first, double st
     const int handle = s.variables.Find(name);
     if (s.path == EquationProbe::Path::Compiled && s.plan.Usable() && s.allBound &&
         s.plan.BatchSize() > 0)
-        return SolveInBlocks(run, handle, x, step, count, values, undefined);
-    for (std::size_t i = 1; i < count; ++i) {
-        x += step;
+        return SolveInBlocks(run, handle, xs, values, undefined);
+    for (std::size_t i = 1; i < xs.size(); ++i) {
         s.resultStale = true;
-        s.variables.SetValueAt(handle, x);
+        s.variables.SetValueAt(handle, xs[i]);
         s.undefined = false;
         const ReductionOutcome outcome = s.Evaluate();
         if (outcome.error != ErrorCode::None) {
@@ -287,8 +285,8 @@ void clsEquation::SetVar(std::string_view name, double value) {
 // together. A sample that met a fault anywhere is run again on its own, in
 // order, exactly as Solve would run it, so that what it leaves (its value or
 // the kept result, its flag, or the error that ends the run) is the same.
-SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, double step,
-                                     std::size_t count, double* values, bool* undefined) {
+SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const double> xs,
+                                     double* values, bool* undefined) {
     State& s = *state_;
     int swept = -1;
     for (std::size_t k = 0; k < s.bindings.size(); ++k)
@@ -296,17 +294,14 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, doubl
             swept = static_cast<int>(k);
     s.plan.PrepareBatch(s.variables, s.bindings, swept);
     const std::size_t block = s.plan.BatchSize();
-    std::vector<double> xs(block);
+    const std::size_t count = xs.size();
     std::vector<double> results(block);
     const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
     RandomGenerator& random = ProcessRandomGenerator();
     for (std::size_t i = 1; i < count;) {
         const std::size_t n = std::min(block, count - i);
-        for (std::size_t j = 0; j < n; ++j) {
-            x += step;
-            xs[j] = x;
-        }
-        s.plan.RunBatch(s.parsed, random, xs.data(), n, results.data(), lanes.get());
+        const double* blockXs = xs.data() + i;
+        s.plan.RunBatch(s.parsed, random, blockXs, n, results.data(), lanes.get());
         // Kept in locals through the block: the stores through `values` and
         // `undefined` could otherwise alias the object's fields.
         double result = s.result;
@@ -317,7 +312,7 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, doubl
             if (lane == CompiledPlan::Lane::Rerun) [[unlikely]] {
                 s.result = result;
                 s.reductions = reductions;
-                s.variables.SetValueAt(handle, xs[j]);
+                s.variables.SetValueAt(handle, blockXs[j]);
                 s.resultStale = true;
                 s.undefined = false;
                 const ReductionOutcome outcome = s.Evaluate();
@@ -345,7 +340,7 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, double x, doubl
         s.resultStale = false;
         run.solved = i;
     }
-    s.variables.SetValueAt(handle, x);
+    s.variables.SetValueAt(handle, xs.back());
     return std::move(run);
 }
 

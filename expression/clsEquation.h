@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -48,20 +49,19 @@ public:
     // value left, so Solution is not the expression's value at that point.
     bool Undefined() const;
 
-    // The sampling loop of a plot in one call: for sample i from 0, the
-    // variable `name` is set to x (x = first, then x += step, by repeated
-    // addition), the expression is solved, and values[i] and undefined[i]
-    // receive Solution() and Undefined(). Exactly what SetVar, Solve and
-    // Solution per sample would give: the same values and flags, the same
-    // error at the same sample (it ends the run, and the samples before it
-    // are filled), and the same state of the object afterwards. `values` and
-    // `undefined` hold `count` entries each.
-    SampleRun SolveRange(std::string_view name, double first, double step, std::size_t count,
-                         double* values, bool* undefined);
+    // A sampling loop in one call: for each abscissa xs[i] in order, the
+    // variable `name` is set to it, the expression is solved, and values[i]
+    // and undefined[i] receive Solution() and Undefined(). Exactly what
+    // SetVar, Solve and Solution per sample would give: the same values and
+    // flags, the same error at the same sample (it ends the run, and the
+    // samples before it are filled), and the same state of the object
+    // afterwards. `values` and `undefined` hold xs.size() entries each.
+    SampleRun SolveRange(std::string_view name, std::span<const double> xs, double* values,
+                         bool* undefined);
 
 private:
-    SampleRun SolveInBlocks(SampleRun& run, int handle, double x, double step, std::size_t count,
-                            double* values, bool* undefined);
+    SampleRun SolveInBlocks(SampleRun& run, int handle, std::span<const double> xs, double* values,
+                            bool* undefined);
 
     friend struct EquationProbe; // read-only view for the engine's tests
     struct State;

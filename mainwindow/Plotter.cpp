@@ -18,8 +18,7 @@ void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
     const std::vector<double> xs = Abscissae();
     std::vector<double> ys(xs.size());
     const auto undefined = std::make_unique<bool[]>(xs.size());
-    const SampleRun run =
-        equation.SolveRange("x", Start, Step, xs.size(), ys.data(), undefined.get());
+    const SampleRun run = equation.SolveRange("x", xs, ys.data(), undefined.get());
     PutSamples(views, colour, std::span(xs).first(run.solved), std::span(ys).first(run.solved),
                undefined.get());
     if (run.error)

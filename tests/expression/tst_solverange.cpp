@@ -85,10 +85,12 @@ Run PerSample(const std::string& text, double first, double step, int count) {
 Run InBulk(const std::string& text, double first, double step, int count) {
     clsEquation equation;
     Prepare(equation, text);
+    std::vector<double> xs;
+    for (double x = first; xs.size() < std::size_t(count); x += step)
+        xs.push_back(x);
     std::vector<double> values(std::size_t(count), -1);
     const auto undefined = std::make_unique<bool[]>(std::size_t(count));
-    const SampleRun sampled =
-        equation.SolveRange("x", first, step, std::size_t(count), values.data(), undefined.get());
+    const SampleRun sampled = equation.SolveRange("x", xs, values.data(), undefined.get());
     Run run;
     for (std::size_t i = 0; i < sampled.solved; ++i) {
         run.values.push_back(std::bit_cast<std::uint64_t>(values[i]));
