@@ -20,7 +20,8 @@ constexpr int kPauseMs = 250;
 ExpressionHints::ExpressionHints(QLineEdit* box) : QObject(box), box_(box) {
     action_ = new QAction(WarningIcon(), QString(), box);
     action_->setObjectName(QStringLiteral("Aviso"));
-    action_->setVisible(false);
+    // Added visible and hidden by the first update: the box would show an
+    // action added hidden as a greyed button.
     box->addAction(action_, QLineEdit::TrailingPosition);
     // The box draws the action as a button of its own; a screen reader
     // names it and reads the hints there.

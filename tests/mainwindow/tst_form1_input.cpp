@@ -412,6 +412,7 @@ void TestForm1Input::warningSign_data() {
     row("plain", "FunçãoF", "4sen(x)", true, "", {});
     row("log(x-20), plotted", "FunçãoF", "log(x-20)", true, "", noValue);
     row("log(x-20), plotted, edited", "FunçãoF", "log(x-20)", true, " ", {});
+    row("(-8)^(1/3), plotted", "FunçãoF", "(-8)^(1/3)", true, "", noValue);
     row("π, plotted", "FunçãoF", "π", true, "",
         QString::fromUtf8("O carácter \"π\" é ignorado: escreva pi.\n") + noValue);
     row("a = 2,5", "ValorDeA", "2,5", false, "",
@@ -434,12 +435,15 @@ void TestForm1Input::warningSign() {
     auto* sign = edit->findChild<QAction*>(QStringLiteral("Aviso"));
     QVERIFY(sign != nullptr && edit->actions().contains(sign));
     QCOMPARE(sign->isVisible(), !expected.isEmpty());
-    if (expected.isEmpty())
-        return;
-    QCOMPARE(sign->toolTip(), expected);
-    for (QToolButton* b : edit->findChildren<QToolButton*>())
-        if (b->defaultAction() == sign)
+    for (QToolButton* b : edit->findChildren<QToolButton*>()) {
+        if (b->defaultAction() != sign)
+            continue;
+        QCOMPARE(b->isVisibleTo(edit), !expected.isEmpty());
+        if (!expected.isEmpty())
             QCOMPARE(b->accessibleDescription(), expected);
+    }
+    if (!expected.isEmpty())
+        QCOMPARE(sign->toolTip(), expected);
 }
 
 QTEST_MAIN(TestForm1Input)
