@@ -49,11 +49,12 @@ QString IgnoredFix(const QString& c) {
 
 // A character that shows nothing is named by its code.
 QString Named(const QString& c) {
-    if (!c.isEmpty() && c.at(0).isPrint())
+    const QList<uint> code = c.toUcs4();
+    if (code.isEmpty())
         return c;
-    return QStringLiteral("U+%1")
-        .arg(c.isEmpty() ? 0 : c.at(0).unicode(), 4, 16, QLatin1Char('0'))
-        .toUpper();
+    if (QChar::isPrint(char32_t(code.front())))
+        return c;
+    return QStringLiteral("U+%1").arg(code.front(), 4, 16, QLatin1Char('0')).toUpper();
 }
 
 QString Number(double v) {
