@@ -6,6 +6,7 @@
 #include "BenchSet.h"
 #include "Benchmarks.h"
 
+#include "expression/Diagnosis.h"
 #include "expression/clsEquation.h"
 
 #include <benchmark/benchmark.h>
@@ -169,6 +170,21 @@ void ParseOnce(benchmark::State& state, std::string text) {
     state.counters["items"] = static_cast<double>(text.size());
 }
 
+// The hints of a text, as a box asks for them after a keystroke.
+void DiagnoseOnce(benchmark::State& state, std::string text) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Diagnose(text));
+    state.counters["items"] = static_cast<double>(text.size());
+}
+
+// A text of `chars` characters with a hint every three: groups side by side.
+std::string Leftovers(std::size_t chars) {
+    std::string text;
+    while (text.size() + 3 <= chars)
+        text += "(x)";
+    return text;
+}
+
 } // namespace
 
 void RegisterEngineBenchmarks() {
@@ -193,6 +209,16 @@ void RegisterEngineBenchmarks() {
     for (const std::size_t chars : kParseChars)
         benchmark::RegisterBenchmark(("parse/" + std::to_string(chars)).c_str(), ParseOnce,
                                      LongText(chars));
+    const char* const ordinary[] = {"4sen(x)", "x^2-3x+1", "sen(x)cos(x)", "x\u00b2+3,5x"};
+    for (std::size_t i = 0; i < std::size(ordinary); ++i)
+        benchmark::RegisterBenchmark(("diagnose/ordinary/" + std::to_string(i)).c_str(),
+                                     DiagnoseOnce, std::string(ordinary[i]));
+    for (const std::size_t chars : kParseChars) {
+        benchmark::RegisterBenchmark(("diagnose/" + std::to_string(chars)).c_str(), DiagnoseOnce,
+                                     LongText(chars));
+        benchmark::RegisterBenchmark(("diagnose/leftovers/" + std::to_string(chars)).c_str(),
+                                     DiagnoseOnce, Leftovers(chars));
+    }
 }
 
 } // namespace quivelabench

@@ -54,7 +54,9 @@ std::vector<TextPage> MakePages() {
               "<tt>*</tt> tem de ser escrito: <tt>sen(x)cos(x)</tt> escreve-se "
               "<tt>sen(x)*cos(x)</tt> e <tt>(x+1)(x-1)</tt> escreve-se <tt>(x+1)*(x-1)</tt>. "
               "Sem o sinal, o programa não multiplica: fica só com o primeiro valor, ou "
-              "lê um nome seguido de parêntese como uma função.</p>",
+              "lê um nome seguido de parêntese como uma função. Um triângulo amarelo no fim "
+              "da caixa avisa do que foi ignorado ou posto de lado: deixe o ponteiro sobre ele "
+              "para ler o aviso.</p>",
               {About("sen(x)*cos(x)", "0.4546", "1"), About("sen(x)cos(x)", "0.8415", "1"),
                Exact("(x+1)*(x-1)", "8", "3"), Exact("(x+1)(x-1)", "4", "3"),
                Fails("x(x+1)", 1101, "Função não definida: x()", "2"), Exact("x*(x+1)", "6", "2")}},

@@ -9,6 +9,7 @@
 #include "mainwindow/Composition.h"
 #include "mainwindow/CoordinateLines.h"
 #include "mainwindow/DrawingWindow.h"
+#include "mainwindow/ExpressionHints.h"
 #include "mainwindow/Plotter.h"
 #include "mainwindow/PointerReadout.h"
 #include "mainwindow/Twips.h"
@@ -46,6 +47,11 @@ Form1::Form1() : c_(this), colours_(this) {
         // The title hides the two normal-view titles behind it while shown.
         c_.enlargedTitle[k]->setAutoFillBackground(true);
     }
+
+    for (QLineEdit* box : {c_.valorDeA, c_.valorDeB, c_.abcissa})
+        new ExpressionHints(box);
+    for (int k = 0; k < 3; ++k)
+        hints_[k] = new ExpressionHints(ExpressionBox(Graph(k)));
 
     activation_ = new ActivationWatcher(this);
     connect(activation_, &ActivationWatcher::Activated, this, &Form1::Form_Activate);
@@ -210,7 +216,9 @@ void Form1::PlotFunction(Graph g) {
     try {
         clsEquation equation;
         BusyPointer busy;
-        Plotter::Plot(equation, text.toStdString(), views, colours_.Colour(g + 4));
+        const bool anyValue =
+            Plotter::Plot(equation, text.toStdString(), views, colours_.Colour(g + 4));
+        hints_[g]->Plotted(anyValue, Plotter::Start, Plotter::End);
     } catch (const EngineError& e) {
         const QString message = ErrorText(QString::fromUtf8("Erro na expressão analítica:"), e);
         // The normal view, with the points set before the error, is what
@@ -301,7 +309,9 @@ void Form1::DesenharO_Click() {
         ShowLiveView(O);
         clsEquation equation;
         BusyPointer busy;
-        Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Colour(6));
+        const bool anyValue =
+            Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Colour(6));
+        hints_[O]->Plotted(anyValue, Plotter::Start, Plotter::End);
     } catch (const EngineError& e) {
         // As for f and g: the blank live view must not hide the axes.
         ShowNormalView(O);

@@ -11,6 +11,7 @@
 class ActivationWatcher;
 class DrawingWindow;
 class Enlarger;
+class ExpressionHints;
 class QLineEdit;
 
 // The main graph window: the functions f and g, the operation on them, the
@@ -94,6 +95,8 @@ private:
     ColourStore colours_;
     std::array<std::unique_ptr<Enlarger>, 3> enlargers_;
     ActivationWatcher* activation_ = nullptr;
+    // The warning signs of the boxes whose text is plotted: f, g, the operation.
+    std::array<ExpressionHints*, 3> hints_{};
 
     // EixosEmUnidadesF/G/O: the graduation the next normal-view redraw draws
     // (true: units); between redraws it holds the opposite of the screen.

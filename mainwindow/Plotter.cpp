@@ -5,9 +5,10 @@
 
 #include <QPointF>
 
+#include <algorithm>
 #include <memory>
 
-void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& views,
+bool Plotter::Plot(clsEquation& equation, const std::string& text, const Views& views,
                    QColor colour) {
     // The colour is read once: the loop handles no events, so the colour
     // store cannot change while it runs.
@@ -23,6 +24,8 @@ void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
                undefined.get());
     if (run.error)
         throw *run.error;
+    return std::find(undefined.get(), undefined.get() + run.solved, false) !=
+           undefined.get() + run.solved;
 }
 
 std::vector<double> Plotter::Abscissae() {

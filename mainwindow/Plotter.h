@@ -36,8 +36,8 @@ public:
 
     // Gives text to the expression object and plots every sample in colour.
     // An EngineError stops the loop where it is raised and propagates; the
-    // points already set stay.
-    static void Plot(clsEquation& equation, const std::string& text, const Views& views,
+    // points already set stay. Returns whether any sample had a value.
+    static bool Plot(clsEquation& equation, const std::string& text, const Views& views,
                      QColor colour);
 
     // The samples' points: into the normal and then the live view when

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -50,6 +51,8 @@ private slots:
     void optionsShowAllTheyReactTo();
     void readoutOffRestoresPointers_data();
     void readoutOffRestoresPointers();
+    void warningSign_data();
+    void warningSign();
 };
 
 void TestForm1Input::enter_data() {
@@ -268,9 +271,16 @@ void TestForm1Input::everyControlNamed() {
         QCOMPARE(AccessibleName(form.Picture1(i)), QString::fromUtf8(views[i]));
     int buttons = 0, boxes = 0;
     // The colour dialogs' own controls are theirs, not the window's.
+    int signs = 0;
     for (QAbstractButton* b : form.findChildren<QAbstractButton*>()) {
         if (b->window() != &form)
             continue;
+        if (qobject_cast<QLineEdit*>(b->parentWidget()) != nullptr) {
+            // The warning sign a box shows at its end.
+            QCOMPARE(AccessibleName(b), QStringLiteral("Aviso"));
+            ++signs;
+            continue;
+        }
         const QString caption = b->text().remove(QLatin1Char('&'));
         QCOMPARE(AccessibleName(b), caption.isEmpty() ? b->toolTip() : caption);
         ++buttons;
@@ -286,6 +296,7 @@ void TestForm1Input::everyControlNamed() {
     // 3 x 5 graph buttons, 5 shell, 3 enlarge, 1 lines, 12 options, 7 boxes.
     QCOMPARE(buttons, 15 + 5 + 3 + 1 + 12 + 7);
     QCOMPARE(boxes, 6);
+    QCOMPARE(signs, 6);
 }
 
 void TestForm1Input::optionReactsAnywhere_data() {
@@ -374,6 +385,65 @@ void TestForm1Input::readoutOffRestoresPointers() {
     for (int i = 1; i <= 9; ++i)
         QVERIFY2(!form->Picture1(i)->testAttribute(Qt::WA_SetCursor),
                  qPrintable(QString::number(i)));
+}
+
+// The sign at the end of a box: shown with the hints for what was typed (and
+// for what a plot of it found), gone once the text reads as typed.
+void TestForm1Input::warningSign_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("plot");        // then "Desenhar" for f
+    QTest::addColumn<QString>("more");     // typed after that
+    QTest::addColumn<QString>("expected"); // the tooltip; empty: no sign
+
+    const QString noValue =
+        QString::fromUtf8("A expressão não tem valor para nenhum x entre -14 e 14.");
+    auto row = [](const char* name, const char* box, const char* text, bool plot, const char* more,
+                  const QString& expected) {
+        QTest::newRow(name) << QString::fromUtf8(box) << QString::fromUtf8(text) << plot
+                            << QString::fromUtf8(more) << expected;
+    };
+    row("x²", "FunçãoF", "x²", false, "",
+        QString::fromUtf8("O carácter \"²\" é ignorado: para x² escreva x^2."));
+    row("sen(x)cos(x)", "FunçãoF", "sen(x)cos(x)", false, "",
+        QString::fromUtf8(
+            "Falta um sinal * entre \"sen(x)\" e \"cos(x)\": só o primeiro valor é desenhado."));
+    row("fixed", "FunçãoF", "sen(x)cos(x)", false, "\b\b\b\b\b\b*cos(x)", {});
+    row("plain", "FunçãoF", "4sen(x)", true, "", {});
+    row("log(x-20), plotted", "FunçãoF", "log(x-20)", true, "", noValue);
+    row("log(x-20), plotted, edited", "FunçãoF", "log(x-20)", true, " ", {});
+    row("(-8)^(1/3), plotted", "FunçãoF", "(-8)^(1/3)", true, "", noValue);
+    row("π, plotted", "FunçãoF", "π", true, "",
+        QString::fromUtf8("O carácter \"π\" é ignorado: escreva pi.\n") + noValue);
+    row("a = 2,5", "ValorDeA", "2,5", false, "",
+        QString::fromUtf8("Depois da vírgula nada é usado: o ponto decimal é \".\"."));
+}
+
+void TestForm1Input::warningSign() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(bool, plot);
+    QFETCH(QString, more);
+    QFETCH(QString, expected);
+    auto form = OpenForm1();
+    auto* edit = Control<QLineEdit>(form.get(), box.toUtf8().constData());
+    edit->setText(text); // typing "π" is beyond the test's keyboard
+    if (plot)
+        Click(form.get(), "DesenharF");
+    QTest::keyClicks(edit, more);
+    QTest::qWait(20); // the hints follow the typing
+    auto* sign = edit->findChild<QAction*>(QStringLiteral("Aviso"));
+    QVERIFY(sign != nullptr && edit->actions().contains(sign));
+    QCOMPARE(sign->isVisible(), !expected.isEmpty());
+    for (QToolButton* b : edit->findChildren<QToolButton*>()) {
+        if (b->defaultAction() != sign)
+            continue;
+        QCOMPARE(b->isVisibleTo(edit), !expected.isEmpty());
+        if (!expected.isEmpty())
+            QCOMPARE(b->accessibleDescription(), expected);
+    }
+    if (!expected.isEmpty())
+        QCOMPARE(sign->toolTip(), expected);
 }
 
 QTEST_MAIN(TestForm1Input)

@@ -1,0 +1,94 @@
+// The hints for what the language skips or drops: typed texts and the hints
+// they must give, written as kind letters with byte spans (begin:length).
+// Texts read as typed must give none.
+
+#include "expression/Diagnosis.h"
+
+#include <QtTest>
+
+namespace {
+
+QString Written(const std::vector<Hint>& hints) {
+    static const char kLetters[] = "ICLUN";
+    QStringList out;
+    for (const Hint& hint : hints) {
+        QStringList spans;
+        for (const TextSpan& s : hint.spans)
+            spans << QStringLiteral("%1:%2").arg(s.begin).arg(s.length);
+        out << QLatin1Char(kLetters[int(hint.kind)]) + spans.join(QLatin1Char(','));
+    }
+    return out.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class DiagnosisTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hints_data();
+    void hints();
+};
+
+void DiagnosisTest::hints_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    // Read as typed: blanks, implicit products after a number, call commas.
+    for (const char* text : {"4sen(x)", "x^2-3x+1", "min(x, 2)", "sen (x)", "2(x+1)", "", "1 000",
+                             "2\u00a0x", "log(x-20)", "(-8)^(1/3)", "sen(x", "x)("})
+        QTest::newRow(text) << QString::fromUtf8(text) << QString();
+
+    // Skipped characters, named by their whole UTF-8 sequence, grouped.
+    QTest::newRow("x²") << QString::fromUtf8("x²") << "I1:2";
+    QTest::newRow("|x|") << "|x|"
+                         << "I0:1,2:1";
+    QTest::newRow("x!") << "x!"
+                        << "I1:1";
+    QTest::newRow("√x") << QString::fromUtf8("√x") << "I0:3";
+    QTest::newRow("π") << QString::fromUtf8("π") << "I0:2";
+    QTest::newRow("|x²|") << QString::fromUtf8("|x²|") << "I0:1,4:1 I2:2";
+    QTest::newRow("y=x") << "y=x"
+                         << "I1:1";
+
+    // Commas that separate no arguments; what follows them is not read.
+    QTest::newRow("3,5x") << "3,5x"
+                          << "C1:1";
+    QTest::newRow("(1,2)") << "(1,2)"
+                           << "C2:1";
+    QTest::newRow("sen((1,2))") << "sen((1,2))"
+                                << "C6:1";
+    QTest::newRow("3,5 sen(x)cos(x)") << "3,5 sen(x)cos(x)"
+                                      << "C1:1";
+
+    // Values left over: the operand before and the one dropped.
+    QTest::newRow("sen(x)cos(x)") << "sen(x)cos(x)"
+                                  << "L0:6,6:6";
+    QTest::newRow("(x+1)(x-1)") << "(x+1)(x-1)"
+                                << "L0:5,5:5";
+    QTest::newRow("2sen(x)cos(x)^2") << "2sen(x)cos(x)^2"
+                                     << "L1:6,7:6";
+    QTest::newRow("(x+1)2x") << "(x+1)2x"
+                             << "L0:5,5:2";
+    QTest::newRow("((x)(2))") << "((x)(2))"
+                              << "L1:3,4:3";
+    QTest::newRow("(1)(2)(3), twice") << "(1)(2)(3)"
+                                      << "L0:3,3:3 L3:3,6:3";
+    // Undefined for x < 0: found at the abscissae where it has a value.
+    QTest::newRow("sqr(x)cos(x)") << "sqr(x)cos(x)"
+                                  << "L0:6,6:6";
+    QTest::newRow("Sen(X)Cos(X)") << "Sen(X)Cos(X)"
+                                  << "L0:6,6:6";
+    // An argument no function reads.
+    QTest::newRow("min(1,2+x,3)") << "min(1,2+x,3)"
+                                  << "U0:4,6:3";
+}
+
+void DiagnosisTest::hints() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(Written(Diagnose(text.toStdString())), expected);
+}
+
+QTEST_APPLESS_MAIN(DiagnosisTest)
+#include "tst_diagnosis.moc"
