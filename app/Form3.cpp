@@ -5,7 +5,7 @@
 #include "help/Form4.h"
 #include "help/Form5.h"
 #include "mainwindow/Form1.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

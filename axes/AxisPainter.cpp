@@ -1,6 +1,6 @@
 #include "axes/AxisPainter.h"
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 #include <QColor>
 #include <QPointF>

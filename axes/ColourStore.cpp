@@ -1,6 +1,6 @@
 #include "axes/ColourStore.h"
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 #include <QWidget>
 

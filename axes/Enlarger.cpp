@@ -1,7 +1,7 @@
 #include "axes/Enlarger.h"
 
-#include "mainwindow/DrawingWindow.h"
-#include "mainwindow/Twips.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

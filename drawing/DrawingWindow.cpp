@@ -1,6 +1,6 @@
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "help/InstructionsPages.h"
 #include "help/PageLabel.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

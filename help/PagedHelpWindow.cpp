@@ -2,7 +2,7 @@
 
 #include "help/ArrowIcon.h"
 #include "help/PageLabel.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

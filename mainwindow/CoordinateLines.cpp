@@ -3,7 +3,7 @@
 #include "expression/EngineError.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/Composition.h"
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 namespace {
 

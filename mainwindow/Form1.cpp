@@ -8,10 +8,10 @@
 #include "mainwindow/BusyPointer.h"
 #include "mainwindow/Composition.h"
 #include "mainwindow/CoordinateLines.h"
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 #include "mainwindow/Plotter.h"
 #include "mainwindow/PointerReadout.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "mainwindow/Form1Controls.h"
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 #include "mainwindow/Form1OptionButton.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "mainwindow/Plotter.h"
 
 #include "expression/clsEquation.h"
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 #include <QPointF>
 

@@ -4,7 +4,7 @@
 #include "help/Form4.h"
 #include "help/Form5.h"
 #include "mainwindow/Form1.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QAction>
 #include <QLabel>

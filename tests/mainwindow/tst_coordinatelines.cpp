@@ -2,8 +2,8 @@
 // scaled like the normal and enlarged views of the main window.
 
 #include "mainwindow/CoordinateLines.h"
-#include "mainwindow/DrawingWindow.h"
-#include "mainwindow/Twips.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 
 #include <QtTest>
 #include <memory>

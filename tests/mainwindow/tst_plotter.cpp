@@ -1,7 +1,7 @@
 // The sampling of a plot and the bounds of the three views of a graph.
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 #include "mainwindow/Plotter.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QtTest>
 #include <algorithm>
