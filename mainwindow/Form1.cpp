@@ -2,16 +2,16 @@
 
 #include "axes/AxisPainter.h"
 #include "axes/Enlarger.h"
-#include "expression/EngineError.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/ActivationWatcher.h"
 #include "mainwindow/BusyPointer.h"
 #include "mainwindow/Composition.h"
 #include "mainwindow/CoordinateLines.h"
-#include "drawing/DrawingWindow.h"
+#include "mainwindow/Failure.h"
 #include "mainwindow/Plotter.h"
 #include "mainwindow/PointerReadout.h"
-#include "drawing/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,11 +24,7 @@
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("Quivela");
-
-QString ErrorText(const QString& heading, const EngineError& e) {
-    return heading + QStringLiteral("\r\n\r\n") + QString::fromStdString(e.Description());
-}
+const QString kProgramTitle = QStringLiteral("Quivela");
 
 } // namespace
 
@@ -66,9 +62,7 @@ void Form1::Form_Load() {
     }
     for (int i = 1; i <= 6; ++i)
         c_.picture[i]->SetScale(-10, 10, 10, -10);
-    colours_.SetColour(4, QColor(0, 0, 255));
-    colours_.SetColour(5, QColor(0, 0, 255));
-    colours_.SetColour(6, QColor(255, 0, 0));
+    // The curve colours (blue, blue, red) are preset by the colour store.
     eixosEmUnidades_.fill(false);
     desenhado_.fill(false);
     ampliado_.fill(false);
@@ -191,7 +185,7 @@ void Form1::ShowLiveView(Graph g) {
 }
 
 void Form1::Message(const QString& text, QMessageBox::Icon icon) {
-    QMessageBox box(icon, ProgramTitle, text, QMessageBox::Ok, this);
+    QMessageBox box(icon, kProgramTitle, text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -210,9 +204,10 @@ void Form1::PlotFunction(Graph g) {
     try {
         clsEquation equation;
         BusyPointer busy;
-        Plotter::Plot(equation, text.toStdString(), views, colours_.Colour(g + 4));
-    } catch (const EngineError& e) {
-        const QString message = ErrorText(QString::fromUtf8("Erro na expressão analítica:"), e);
+        Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g));
+    } catch (const Failure& failure) {
+        const QString message = FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),
+                                               failure.Description());
         // The normal view, with the points set before the error, is what
         // the user reads the message against.
         ShowNormalView(g);
@@ -243,9 +238,9 @@ void Form1::EixosRad_Click(Graph g) {
 // --- Colours and enlarged views -----------------------------------------------
 
 void Form1::CorDoFundo_Click(Graph g) {
-    if (!colours_.Choose(g + 1))
+    if (!colours_.ChooseBackground(g))
         return; // Cancel changes nothing at all.
-    const QColor background = colours_.Colour(g + 1);
+    const QColor background = colours_.Background(g);
     NormalView(g)->SetBackColor(background);
     LiveView(g)->SetBackColor(background);
     EnlargedView(g)->SetBackColor(background);
@@ -254,7 +249,7 @@ void Form1::CorDoFundo_Click(Graph g) {
 
 void Form1::CorDoGrafico_Click(Graph g) {
     // The plot reads the colour from the store; nothing on screen changes now.
-    colours_.Choose(g + 4);
+    colours_.ChooseCurve(g);
 }
 
 void Form1::Ampliar_Click(Graph g) {
@@ -301,11 +296,11 @@ void Form1::DesenharO_Click() {
         ShowLiveView(O);
         clsEquation equation;
         BusyPointer busy;
-        Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Colour(6));
-    } catch (const EngineError& e) {
+        Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Curve(O));
+    } catch (const Failure& failure) {
         // As for f and g: the blank live view must not hide the axes.
         ShowNormalView(O);
-        Message(ErrorText(QStringLiteral("Erro:"), e));
+        Message(FailureMessage(QStringLiteral("Erro:"), failure.Description()));
         c_.funcaoG->setFocus();
         return;
     }
@@ -328,9 +323,11 @@ void Form1::DesenharCoordenadas_Click() {
                                            NormalView(g),
                                            EnlargedView(g)};
     }
-    if (const std::optional<QString> error = CoordinateLines::Draw(c_.abcissa->text(), graphs)) {
-        Message(QString::fromUtf8("Erro na expressão analítica:") + QStringLiteral("\r\n\r\n") +
-                *error);
+    try {
+        CoordinateLines::Draw(c_.abcissa->text(), graphs);
+    } catch (const Failure& failure) {
+        Message(FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),
+                               failure.Description()));
         c_.abcissa->setFocus();
     }
 }

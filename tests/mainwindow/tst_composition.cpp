@@ -1,9 +1,9 @@
 // The composed texts of the operations, the decimal text of a and b, and the
 // evaluation of a typed value at x = 0.
 
-#include "expression/EngineError.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/Composition.h"
+#include "mainwindow/Failure.h"
 
 #include <QtTest>
 #include <cmath>
@@ -262,8 +262,8 @@ void CompositionTest::plainDecimalRefusesNonFinite() {
     try {
         Composition::PlainDecimal(v);
         QFAIL("no error raised");
-    } catch (const EngineError& error) {
-        QCOMPARE(error.Number(), 6);
+    } catch (const Failure& failure) {
+        QCOMPARE(failure.Number(), 6);
     }
 }
 
@@ -344,12 +344,12 @@ void CompositionTest::valueAtZeroErrors() {
     try {
         const double v = Composition::ValueAtZero(text);
         QFAIL(qPrintable(QStringLiteral("no error, value %1").arg(v)));
-    } catch (const EngineError& error) {
-        QCOMPARE(error.Number(), number);
+    } catch (const Failure& failure) {
+        QCOMPARE(failure.Number(), number);
         if (!description.isEmpty())
-            QCOMPARE(QString::fromStdString(error.Description()), description);
+            QCOMPARE(failure.Description(), description);
         else
-            QVERIFY(!error.Description().empty());
+            QVERIFY(!failure.Description().isEmpty());
     }
 }
 
