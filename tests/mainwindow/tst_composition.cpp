@@ -149,6 +149,8 @@ void CompositionTest::compositionReplacesTheVariable_data() {
         << "x" << QString::fromUtf8("çã+x") << QString::fromUtf8("(çã+x)");
     QTest::newRow("outside the BMP") << QString::fromUtf8("\xF0\x9F\x98\x80x+x") << "g"
                                      << QString::fromUtf8("\xF0\x9F\x98\x80(g)+(g)");
+    QTest::newRow("lone surrogate kept") << QString(QChar(0xD800)) + QStringLiteral("x+x") << "g"
+                                         << QString(QChar(0xD800)) + QStringLiteral("(g)+(g)");
     QTest::newRow("not recursive") << "x*x"
                                    << "x+1"
                                    << "(x+1)*(x+1)";
