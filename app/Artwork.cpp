@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
+constexpr double kPi = 3.14159265358979323846;
 
 // Maps the square (-r, r)-(r, -r) onto the widget, y upward.
 class Canvas {
@@ -57,7 +57,7 @@ public:
 
     void Polar(const std::function<double(double)>& r, QColor colour, double turns) {
         QPainterPath path;
-        for (double t = 0; t <= turns * 2 * Pi; t += 0.02) {
+        for (double t = 0; t <= turns * 2 * kPi; t += 0.02) {
             const QPointF q = At(r(t) * std::cos(t), r(t) * std::sin(t));
             if (t == 0)
                 path.moveTo(q);

@@ -1,11 +1,11 @@
 #include "app/Form3.h"
 
 #include "app/Artwork.h"
+#include "drawing/Twips.h"
 #include "help/Form2.h"
 #include "help/Form4.h"
 #include "help/Form5.h"
 #include "mainwindow/Form1.h"
-#include "mainwindow/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "axes/AxisPainter.h"
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 #include <QColor>
 #include <QPointF>
@@ -11,14 +11,14 @@
 namespace {
 
 // pi as the graduation has always used it: five decimals.
-constexpr double Pi = 3.14159;
+constexpr double kPi = 3.14159;
 
-const QString NumberFont = QStringLiteral("MS Serif");
+const QString kNumberFont = QStringLiteral("MS Serif");
 // The radian labels are written with the letter pi itself; the drawing window
 // gives this name a serif font that has it.
-const QString PiFont = QStringLiteral("symbol");
-constexpr double NumberSize = 6;
-constexpr double NameSize = 8;
+const QString kPiFont = QStringLiteral("symbol");
+constexpr double kNumberSize = 6;
+constexpr double kNameSize = 8;
 
 struct Segment {
     double x1, y1, x2, y2;
@@ -46,13 +46,13 @@ struct AxisLayout {
 };
 
 // Printed in this order; the offsets are fixed per label, not measured.
-constexpr RadianLabel NormalRadianLabels[] = {
+constexpr RadianLabel kNormalRadianLabels[] = {
     {-5, u"-5π/2", 0.9}, {-4, u"-2π", 0.6}, {-3, u"-3π/2", 0.7}, {-2, u"-π", 0.3},
     {-1, u"-π/2", 0.5},  {5, u"5π/2", 0.3}, {4, u"2π", 0.3},     {3, u"3π/2", 0.5},
     {2, u"π", 0.1},      {1, u"π/2", 0.3},
 };
 
-constexpr RadianLabel EnlargedRadianLabels[] = {
+constexpr RadianLabel kEnlargedRadianLabels[] = {
     {-9, u"-9π/2", 0.9}, {-8, u"-4π", 0.6}, {-7, u"-7π/2", 0.9}, {-6, u"-3π", 0.6},
     {-5, u"-5π/2", 0.9}, {-4, u"-2π", 0.6}, {-3, u"-3π/2", 0.7}, {-2, u"-π", 0.3},
     {-1, u"-π/2", 0.5},  {9, u"9π/2", 0.5}, {8, u"4π", 0.4},     {7, u"7π/2", 0.9},
@@ -60,7 +60,7 @@ constexpr RadianLabel EnlargedRadianLabels[] = {
     {2, u"π", 0.1},      {1, u"π/2", 0.3},
 };
 
-const AxisLayout NormalLayout = {
+const AxisLayout kNormalLayout = {
     {{-9, 0, 9, 0},
      {0, 9, 0, -9},
      {-0.15, 8.7, 0, 9},
@@ -71,12 +71,12 @@ const AxisLayout NormalLayout = {
     5,
     1,
     7,
-    NormalRadianLabels,
+    kNormalRadianLabels,
     {9.2, -0.1},
     {-0.6, 9.7},
 };
 
-const AxisLayout EnlargedLayout = {
+const AxisLayout kEnlargedLayout = {
     {{-15, 0, 15, 0},
      {0, 15, 0, -15},
      {-0.2, 14.7, 0, 15},
@@ -87,12 +87,12 @@ const AxisLayout EnlargedLayout = {
     9,
     2,
     10,
-    EnlargedRadianLabels,
+    kEnlargedRadianLabels,
     {15.2, -0.1},
     {-0.6, 15.4},
 };
 
-constexpr double EnlargedEdge = 16;
+constexpr double kEnlargedEdge = 16;
 
 void DrawLines(DrawingWindow& w, const AxisLayout& layout) {
     for (const Segment& s : layout.lines)
@@ -109,8 +109,8 @@ void PrintAt(DrawingWindow& w, double x, double y, const QString& text) {
 void AbscissaInUnits(DrawingWindow& w, const AxisLayout& layout) {
     for (int n = -layout.lastTick; n <= layout.lastTick; ++n) {
         w.PSet(n, 0);
-        w.SetFontName(NumberFont);
-        w.SetFontSize(NumberSize);
+        w.SetFontName(kNumberFont);
+        w.SetFontSize(kNumberSize);
         w.SetCurrentX(n - 0.35);
         w.SetCurrentY(-0.3);
         if (n != 0)
@@ -121,11 +121,11 @@ void AbscissaInUnits(DrawingWindow& w, const AxisLayout& layout) {
 // Dots at the multiples of pi/2 and their labels.
 void AbscissaInRadians(DrawingWindow& w, const AxisLayout& layout) {
     for (int k = -layout.lastHalfPi; k <= layout.lastHalfPi; ++k)
-        w.PSet(k * Pi / 2, 0);
-    w.SetFontName(PiFont);
+        w.PSet(k * kPi / 2, 0);
+    w.SetFontName(kPiFont);
     w.SetFontSize(layout.radianSize);
     for (const RadianLabel& label : layout.radianLabels)
-        PrintAt(w, label.halfPis * Pi / 2 - label.offset, -0.4, QString::fromUtf16(label.text));
+        PrintAt(w, label.halfPis * kPi / 2 - label.offset, -0.4, QString::fromUtf16(label.text));
 }
 
 // Dots and numbers of the ordinate, in units in both graduations.
@@ -133,8 +133,8 @@ void Ordinate(DrawingWindow& w, const AxisLayout& layout, bool setFont) {
     for (int n = -layout.lastTick; n <= layout.lastTick; ++n) {
         w.PSet(0, n);
         if (setFont) {
-            w.SetFontName(NumberFont);
-            w.SetFontSize(NumberSize);
+            w.SetFontName(kNumberFont);
+            w.SetFontSize(kNumberSize);
         }
         if (n != 0)
             PrintAt(w, -0.8, n + 0.25, AxisPainter::NumberLabel(n));
@@ -144,8 +144,8 @@ void Ordinate(DrawingWindow& w, const AxisLayout& layout, bool setFont) {
 void Graduate(DrawingWindow& w, const AxisLayout& layout, bool units) {
     w.Clear();
     if (units) {
-        w.SetFontName(NumberFont);
-        w.SetFontSize(NumberSize);
+        w.SetFontName(kNumberFont);
+        w.SetFontSize(kNumberSize);
         w.SetDrawWidth(1);
         DrawLines(w, layout);
         w.SetDrawWidth(3);
@@ -162,10 +162,10 @@ void Graduate(DrawingWindow& w, const AxisLayout& layout, bool units) {
 
 void AxisNames(DrawingWindow& w, const AxisLayout& layout) {
     w.SetFontBold(true);
-    w.SetFontSize(NameSize);
+    w.SetFontSize(kNameSize);
     PrintAt(w, layout.xName.x(), layout.xName.y(), QStringLiteral("x"));
     PrintAt(w, layout.yName.x(), layout.yName.y(), QStringLiteral("y"));
-    w.SetFontSize(NumberSize);
+    w.SetFontSize(kNumberSize);
     w.SetFontBold(false);
 }
 
@@ -177,18 +177,18 @@ QString AxisPainter::NumberLabel(int n) {
 
 void AxisPainter::Normal(DrawingWindow& w, bool units) {
     w.SetForeColor(Qt::black);
-    w.SetFontSize(NumberSize);
+    w.SetFontSize(kNumberSize);
     w.SetFontBold(true);
     w.SetDrawWidth(1);
-    Graduate(w, NormalLayout, units);
-    AxisNames(w, NormalLayout);
+    Graduate(w, kNormalLayout, units);
+    AxisNames(w, kNormalLayout);
     w.SetDrawWidth(1);
 }
 
 void AxisPainter::Enlarged(DrawingWindow& w, bool units) {
-    w.SetScale(-EnlargedEdge, EnlargedEdge, EnlargedEdge, -EnlargedEdge);
+    w.SetScale(-kEnlargedEdge, kEnlargedEdge, kEnlargedEdge, -kEnlargedEdge);
     w.SetForeColor(Qt::black);
     w.SetFontBold(true);
-    Graduate(w, EnlargedLayout, units);
-    AxisNames(w, EnlargedLayout);
+    Graduate(w, kEnlargedLayout, units);
+    AxisNames(w, kEnlargedLayout);
 }

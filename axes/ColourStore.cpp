@@ -1,6 +1,6 @@
 #include "axes/ColourStore.h"
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 #include <QWidget>
 
@@ -14,7 +14,7 @@ QColor Opaque(QColor c) {
 } // namespace
 
 ColourStore::ColourStore(QWidget* window) : QObject(window) {
-    const QColor initial[Count] = {
+    const QColor initial[kCount] = {
         DrawingWindow::StartBackground(),
         DrawingWindow::StartBackground(),
         DrawingWindow::StartBackground(),
@@ -22,7 +22,7 @@ ColourStore::ColourStore(QWidget* window) : QObject(window) {
         QColor(0, 0, 255),
         QColor(255, 0, 0),
     };
-    for (int i = 0; i < Count; ++i) {
+    for (int i = 0; i < kCount; ++i) {
         auto* dialog = new QColorDialog(window);
         dialog->setObjectName(QStringLiteral("CommonDialog%1").arg(i + 1));
         // Qt's own dialog on every platform, so it behaves (and can be

@@ -13,11 +13,18 @@ class QWidget;
 class ColourStore : public QObject {
     Q_OBJECT
 public:
-    static constexpr int Count = 6;
+    static constexpr int kCount = 6;
 
     // The dialogs become children of window, named CommonDialog1 to
     // CommonDialog6, hidden until chosen from.
     explicit ColourStore(QWidget* window);
+
+    // The colours of graph g (0 f, 1 g, 2 the operation): the background of
+    // its views, held by dialog g + 1, and its curve, held by dialog g + 4.
+    QColor Background(int g) const { return Colour(g + 1); }
+    QColor Curve(int g) const { return Colour(g + 4); }
+    bool ChooseBackground(int g) { return Choose(g + 1); }
+    bool ChooseCurve(int g) { return Choose(g + 4); }
 
     // The colour held by dialog n (1 to 6); an invalid colour for other n.
     QColor Colour(int n) const;
@@ -29,8 +36,8 @@ public:
     QColorDialog* Dialog(int n) const;
 
 private:
-    static bool Valid(int n) { return n >= 1 && n <= Count; }
+    static bool Valid(int n) { return n >= 1 && n <= kCount; }
 
-    QPointer<QColorDialog> dialogs_[Count];
-    QColor colours_[Count];
+    QPointer<QColorDialog> dialogs_[kCount];
+    QColor colours_[kCount];
 };

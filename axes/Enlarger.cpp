@@ -1,7 +1,7 @@
 #include "axes/Enlarger.h"
 
-#include "mainwindow/DrawingWindow.h"
-#include "mainwindow/Twips.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +11,7 @@
 namespace {
 
 // Where a shown title stands: the strip above the enlarged views.
-constexpr int TitleLeftTwips = 60, TitleTopTwips = 60;
+constexpr int kTitleLeftTwips = 60, kTitleTopTwips = 60;
 
 } // namespace
 
@@ -38,7 +38,7 @@ void Enlarger::Toggle() {
             button_->setText(reduceCaption_);
         enlarged_ = true;
         if (title_) {
-            title_->move(Twips(TitleLeftTwips), Twips(TitleTopTwips));
+            title_->move(Twips(kTitleLeftTwips), Twips(kTitleTopTwips));
             title_->show();
         }
     }

@@ -1,8 +1,8 @@
 #include "help/Form2.h"
 
+#include "drawing/Twips.h"
 #include "help/InstructionsPages.h"
 #include "help/PageLabel.h"
-#include "mainwindow/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -137,12 +137,7 @@ QImage DrawMiniGraph(const GraphSpec& graph, QSize size) {
     DrawAxes(p, graph, map);
 
     clsEquation eq;
-    try {
-        eq.SetEquation(graph.expression);
-    } catch (const EngineError&) {
-        DrawLabels(p, graph, map);
-        return image;
-    }
+    eq.SetEquation(graph.expression);
     const double span = graph.yMax - graph.yMin;
     p.setClipRect(QRect(kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin));
     if (graph.scatter) {

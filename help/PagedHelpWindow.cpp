@@ -1,8 +1,8 @@
 #include "help/PagedHelpWindow.h"
 
+#include "drawing/Twips.h"
 #include "help/ArrowIcon.h"
 #include "help/PageLabel.h"
-#include "mainwindow/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

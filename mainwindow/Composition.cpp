@@ -4,85 +4,44 @@
 #include "expression/ErrorTexts.h"
 #include "expression/IdentifierSpans.h"
 #include "expression/clsEquation.h"
+#include "mainwindow/Failure.h"
 
 #include <charconv>
 #include <cmath>
-#include <string>
-#include <vector>
+#include <string_view>
 
 namespace {
 
-// The UTF-8 form of text together with, for every byte offset, the index of
-// the UTF-16 unit that byte belongs to (one extra entry for the end), so that
-// the byte spans the parser reports can be cut out of the text as typed. A
-// lone surrogate is encoded as U+FFFD, as QString::toUtf8 does.
-struct Utf8Text {
-    std::string bytes;
-    std::vector<qsizetype> unitAt;
-};
-
-Utf8Text ToUtf8(const QString& text) {
-    Utf8Text out;
-    out.bytes.reserve(static_cast<std::size_t>(text.size()) * 3);
-    out.unitAt.reserve(static_cast<std::size_t>(text.size()) * 3 + 1);
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype start = i;
-        char32_t cp = text[i].unicode();
-        ++i;
-        if (QChar::isHighSurrogate(cp) && i < text.size() && text[i].isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(static_cast<char16_t>(cp), text[i].unicode());
-            ++i;
-        } else if (QChar::isSurrogate(cp)) {
-            cp = 0xFFFD;
-        }
-        char buf[4];
-        int n;
-        if (cp < 0x80) {
-            buf[0] = static_cast<char>(cp);
-            n = 1;
-        } else if (cp < 0x800) {
-            buf[0] = static_cast<char>(0xC0 | (cp >> 6));
-            buf[1] = static_cast<char>(0x80 | (cp & 0x3F));
-            n = 2;
-        } else if (cp < 0x10000) {
-            buf[0] = static_cast<char>(0xE0 | (cp >> 12));
-            buf[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            buf[2] = static_cast<char>(0x80 | (cp & 0x3F));
-            n = 3;
-        } else {
-            buf[0] = static_cast<char>(0xF0 | (cp >> 18));
-            buf[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            buf[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            buf[3] = static_cast<char>(0x80 | (cp & 0x3F));
-            n = 4;
-        }
-        out.bytes.append(buf, static_cast<std::size_t>(n));
-        for (int k = 0; k < n; ++k)
-            out.unitAt.push_back(start);
-    }
-    out.unitAt.push_back(text.size());
-    return out;
+// The number of UTF-16 units that the UTF-8 bytes [from, to) of a text stand
+// for, when both ends fall between two characters. A lone surrogate, which
+// QString::toUtf8 writes as U+FFFD, counts one unit either way.
+qsizetype UnitsOf(const QByteArray& utf8, std::size_t from, std::size_t to) {
+    return QString::fromUtf8(QByteArrayView(utf8).sliced(qsizetype(from), qsizetype(to - from)))
+        .size();
 }
 
 // outer with every token the parser reads as the variable x replaced by
-// "(", inner, ")"; the rest of outer is kept character for character.
+// "(", inner, ")"; the rest of outer is kept character for character. The
+// parser reports byte spans of the UTF-8 text; each begins and ends at an
+// ASCII character, so the text between two spans is whole characters.
 QString ReplaceVariableX(const QString& outer, const QString& inner) {
-    const Utf8Text utf8 = ToUtf8(outer);
+    const QByteArray utf8 = outer.toUtf8();
     const QString replacement = QLatin1Char('(') + inner + QLatin1Char(')');
     QString result;
-    qsizetype copied = 0; // UTF-16 index up to which outer has been copied
-    for (const TextSpan& span : VariableSpans(utf8.bytes, "x")) {
-        if (span.begin + span.length > utf8.bytes.size())
-            break; // cannot happen for spans of this very text; never cut beyond it
-        const qsizetype begin = utf8.unitAt[span.begin];
-        const qsizetype end = utf8.unitAt[span.begin + span.length];
-        if (begin < copied)
-            continue;
-        result += QStringView(outer).sliced(copied, begin - copied);
+    std::size_t byte = 0; // byte offset in utf8 up to which outer has been copied
+    qsizetype unit = 0;   // the same place in outer's UTF-16 units
+    const std::string_view bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    for (const TextSpan& span : VariableSpans(bytes, "x")) {
+        const std::size_t end = span.begin + span.length;
+        if (span.begin < byte || end > bytes.size())
+            continue; // cannot happen for spans of this very text; never cut beyond it
+        const qsizetype before = UnitsOf(utf8, byte, span.begin);
+        result += QStringView(outer).sliced(unit, before);
         result += replacement;
-        copied = end;
+        unit += before + UnitsOf(utf8, span.begin, end);
+        byte = end;
     }
-    result += QStringView(outer).sliced(copied);
+    result += QStringView(outer).sliced(unit);
     return result;
 }
 
@@ -127,7 +86,8 @@ QString Composition::Compose(Operation op, const QString& f, const QString& g,
 
 QString Composition::PlainDecimal(double v) {
     if (!std::isfinite(v))
-        throw quivela::expression::MakeEngineError(quivela::expression::ErrorCode::Overflow, {});
+        throw Failure::FromEngine(
+            quivela::expression::MakeEngineError(quivela::expression::ErrorCode::Overflow, {}));
     if (v == 0.0)
         return QStringLiteral("0"); // also for -0, which reads back as the same number
     // The fixed form of the shortest round-trip digits: at most 309 integer
@@ -136,7 +96,8 @@ QString Composition::PlainDecimal(double v) {
     char buf[400];
     const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
     if (ec != std::errc())
-        throw quivela::expression::MakeEngineError(quivela::expression::ErrorCode::Overflow, {});
+        throw Failure::FromEngine(
+            quivela::expression::MakeEngineError(quivela::expression::ErrorCode::Overflow, {}));
     return QString::fromLatin1(buf, end - buf);
 }
 
@@ -148,12 +109,17 @@ double Composition::ValueAt(clsEquation& equation, const QString& text, double x
     const QByteArray utf8 = text.toUtf8();
     equation.SetEquation(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     equation.SetVar("x", x);
-    equation.Solve();
-    const double value = equation.Solution();
+    double value;
+    try {
+        equation.Solve();
+        value = equation.Solution();
+    } catch (const EngineError& error) {
+        throw Failure::FromEngine(error);
+    }
     // The object passes over domain faults (sqr(-1)) and keeps its previous
     // result; that number is not this text's value, so it is not handed on.
     if (equation.Undefined() || !std::isfinite(value))
-        throw EngineError(kUndefinedValue, UndefinedDescription(text).toStdString());
+        throw Failure(kUndefinedValue, UndefinedDescription(text));
     return value;
 }
 

@@ -1,9 +1,9 @@
 #include "mainwindow/CoordinateLines.h"
 
-#include "expression/EngineError.h"
+#include "drawing/DrawingWindow.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/Composition.h"
-#include "mainwindow/DrawingWindow.h"
+#include "mainwindow/Failure.h"
 
 namespace {
 
@@ -35,8 +35,7 @@ void SetStyle(const std::array<CoordinateLines::Graph, 3>& graphs, DrawingWindow
 
 } // namespace
 
-std::optional<QString> CoordinateLines::Draw(const QString& abscissaText,
-                                             const std::array<Graph, 3>& graphs) {
+void CoordinateLines::Draw(const QString& abscissaText, const std::array<Graph, 3>& graphs) {
     std::array<Point, 3> points;
     {
         clsEquation equation;
@@ -47,16 +46,12 @@ std::optional<QString> CoordinateLines::Draw(const QString& abscissaText,
             // The abscissa is an expression of its own, evaluated for every
             // graph that needs it (rnd gives each its own value). Its failure
             // is the user's typing and stops the whole command.
-            try {
-                points[k].a = Composition::ValueAt(equation, abscissaText, 0.0);
-            } catch (const EngineError& error) {
-                return QString::fromStdString(error.Description());
-            }
+            points[k].a = Composition::ValueAt(equation, abscissaText, 0.0);
             // A graph without a value there simply has no point to mark.
             try {
                 points[k].y = Composition::ValueAt(equation, graph.expression, points[k].a);
                 points[k].valid = true;
-            } catch (const EngineError&) {
+            } catch (const Failure&) {
             }
         }
     }
@@ -77,5 +72,4 @@ std::optional<QString> CoordinateLines::Draw(const QString& abscissaText,
         }
     }
     SetStyle(graphs, DrawingWindow::Style::Solid);
-    return std::nullopt;
 }

@@ -2,17 +2,17 @@
 
 #include "axes/AxisPainter.h"
 #include "axes/Enlarger.h"
-#include "expression/EngineError.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/ActivationWatcher.h"
 #include "mainwindow/BusyPointer.h"
 #include "mainwindow/Composition.h"
 #include "mainwindow/CoordinateLines.h"
-#include "mainwindow/DrawingWindow.h"
 #include "mainwindow/ExpressionHints.h"
+#include "mainwindow/Failure.h"
 #include "mainwindow/Plotter.h"
 #include "mainwindow/PointerReadout.h"
-#include "mainwindow/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,11 +25,7 @@
 
 namespace {
 
-const QString ProgramTitle = QStringLiteral("Quivela");
-
-QString ErrorText(const QString& heading, const EngineError& e) {
-    return heading + QStringLiteral("\r\n\r\n") + QString::fromStdString(e.Description());
-}
+const QString kProgramTitle = QStringLiteral("Quivela");
 
 } // namespace
 
@@ -72,9 +68,7 @@ void Form1::Form_Load() {
     }
     for (int i = 1; i <= 6; ++i)
         c_.picture[i]->SetScale(-10, 10, 10, -10);
-    colours_.SetColour(4, QColor(0, 0, 255));
-    colours_.SetColour(5, QColor(0, 0, 255));
-    colours_.SetColour(6, QColor(255, 0, 0));
+    // The curve colours (blue, blue, red) are preset by the colour store.
     eixosEmUnidades_.fill(false);
     desenhado_.fill(false);
     ampliado_.fill(false);
@@ -197,7 +191,7 @@ void Form1::ShowLiveView(Graph g) {
 }
 
 void Form1::Message(const QString& text, QMessageBox::Icon icon) {
-    QMessageBox box(icon, ProgramTitle, text, QMessageBox::Ok, this);
+    QMessageBox box(icon, kProgramTitle, text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -217,10 +211,11 @@ void Form1::PlotFunction(Graph g) {
         clsEquation equation;
         BusyPointer busy;
         const bool anyValue =
-            Plotter::Plot(equation, text.toStdString(), views, colours_.Colour(g + 4));
-        hints_[g]->Plotted(anyValue, Plotter::Start, Plotter::End);
-    } catch (const EngineError& e) {
-        const QString message = ErrorText(QString::fromUtf8("Erro na expressão analítica:"), e);
+            Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g));
+        hints_[g]->Plotted(anyValue, Plotter::kStart, Plotter::kEnd);
+    } catch (const Failure& failure) {
+        const QString message = FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),
+                                               failure.Description());
         // The normal view, with the points set before the error, is what
         // the user reads the message against.
         ShowNormalView(g);
@@ -251,9 +246,9 @@ void Form1::EixosRad_Click(Graph g) {
 // --- Colours and enlarged views -----------------------------------------------
 
 void Form1::CorDoFundo_Click(Graph g) {
-    if (!colours_.Choose(g + 1))
+    if (!colours_.ChooseBackground(g))
         return; // Cancel changes nothing at all.
-    const QColor background = colours_.Colour(g + 1);
+    const QColor background = colours_.Background(g);
     NormalView(g)->SetBackColor(background);
     LiveView(g)->SetBackColor(background);
     EnlargedView(g)->SetBackColor(background);
@@ -262,7 +257,7 @@ void Form1::CorDoFundo_Click(Graph g) {
 
 void Form1::CorDoGrafico_Click(Graph g) {
     // The plot reads the colour from the store; nothing on screen changes now.
-    colours_.Choose(g + 4);
+    colours_.ChooseCurve(g);
 }
 
 void Form1::Ampliar_Click(Graph g) {
@@ -310,12 +305,12 @@ void Form1::DesenharO_Click() {
         clsEquation equation;
         BusyPointer busy;
         const bool anyValue =
-            Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Colour(6));
-        hints_[O]->Plotted(anyValue, Plotter::Start, Plotter::End);
-    } catch (const EngineError& e) {
+            Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Curve(O));
+        hints_[O]->Plotted(anyValue, Plotter::kStart, Plotter::kEnd);
+    } catch (const Failure& failure) {
         // As for f and g: the blank live view must not hide the axes.
         ShowNormalView(O);
-        Message(ErrorText(QStringLiteral("Erro:"), e));
+        Message(FailureMessage(QStringLiteral("Erro:"), failure.Description()));
         c_.funcaoG->setFocus();
         return;
     }
@@ -338,9 +333,11 @@ void Form1::DesenharCoordenadas_Click() {
                                            NormalView(g),
                                            EnlargedView(g)};
     }
-    if (const std::optional<QString> error = CoordinateLines::Draw(c_.abcissa->text(), graphs)) {
-        Message(QString::fromUtf8("Erro na expressão analítica:") + QStringLiteral("\r\n\r\n") +
-                *error);
+    try {
+        CoordinateLines::Draw(c_.abcissa->text(), graphs);
+    } catch (const Failure& failure) {
+        Message(FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),
+                               failure.Description()));
         c_.abcissa->setFocus();
     }
 }

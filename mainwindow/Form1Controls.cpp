@@ -1,8 +1,8 @@
 #include "mainwindow/Form1Controls.h"
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 #include "mainwindow/Form1OptionButton.h"
-#include "mainwindow/Twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,8 +18,8 @@ namespace {
 
 // Geometry below is in twips, relative to the parent (the form or a frame),
 // exactly as the window was designed.
-constexpr int RightColumnLeft = 10740;
-constexpr int RightColumnWidth = 4455;
+constexpr int kRightColumnLeft = 10740;
+constexpr int kRightColumnWidth = 4455;
 
 template <typename W>
 W* Place(W* widget, const char* name, int left, int top, int width, int height) {
@@ -166,7 +166,7 @@ void Form1Controls::BuildTitles(QWidget* form) {
 }
 
 void Form1Controls::BuildShellButtons(QWidget* form) {
-    frame6 = Frame(form, "Frame6", "Opções", RightColumnLeft, 60, RightColumnWidth, 1215);
+    frame6 = Frame(form, "Frame6", "Opções", kRightColumnLeft, 60, kRightColumnWidth, 1215);
     ajuda = Button(frame6, "Ajuda", "Instruções", "Mostrar as instruções.", 120, 300, 1335);
     command4 = Button(frame6, "Command4", "Sintaxe", "Ver a sintaxe a utilizar neste programa",
                       1560, 300, 1335);
@@ -199,7 +199,7 @@ void Form1Controls::BuildGraphFrames(QWidget* form) {
     for (int k = 0; k < 3; ++k) {
         const Names& n = names[k];
         QGroupBox* f =
-            Frame(form, n.frame, n.caption, RightColumnLeft, n.top, RightColumnWidth, 1275);
+            Frame(form, n.frame, n.caption, kRightColumnLeft, n.top, kRightColumnWidth, 1275);
         graphFrame[k] = f;
         desenhar[k] = Button(f, n.desenhar, "Desenhar", n.tipDesenhar, 120, 270, 1335);
         apagar[k] = Button(f, n.apagar, "Apagar", n.tipApagar, 1560, 270, 1335);
@@ -213,8 +213,8 @@ void Form1Controls::BuildGraphFrames(QWidget* form) {
 }
 
 void Form1Controls::BuildReadoutGroup(QWidget* form) {
-    frame7 = Frame(form, "Frame7", "Ver coordenadas nos gráficos", RightColumnLeft, 6780,
-                   RightColumnWidth, 735);
+    frame7 = Frame(form, "Frame7", "Ver coordenadas nos gráficos", kRightColumnLeft, 6780,
+                   kRightColumnWidth, 735);
     check1 =
         CheckBox(frame7, "Check1", "", "Valide esta opção para ver as coordenadas nos gráficos.",
                  120, 345, 300, false);
@@ -230,7 +230,7 @@ void Form1Controls::BuildReadoutGroup(QWidget* form) {
 
 void Form1Controls::BuildLinesGroup(QWidget* form) {
     frame4 =
-        Frame(form, "Frame4", "Desenhar linhas", RightColumnLeft, 7680, RightColumnWidth, 2295);
+        Frame(form, "Frame4", "Desenhar linhas", kRightColumnLeft, 7680, kRightColumnWidth, 2295);
     Label(frame4, "Label11", "No ponto de abcissa:", 120, 345, 1800);
     abcissa =
         TextBox(frame4, "Abcissa", "",
@@ -259,7 +259,7 @@ void Form1Controls::BuildLinesGroup(QWidget* form) {
 
 void Form1Controls::BuildEnlargeGroup(QWidget* form) {
     frame5 =
-        Frame(form, "Frame5", "Ampliar desenhos", RightColumnLeft, 10140, RightColumnWidth, 855);
+        Frame(form, "Frame5", "Ampliar desenhos", kRightColumnLeft, 10140, kRightColumnWidth, 855);
     ampliar[0] =
         Button(frame5, "Command1", "Ampliar f", "Ampliar o gráfico da função f", 120, 345, 1215);
     ampliar[1] =

@@ -1,7 +1,8 @@
 #include "mainwindow/Plotter.h"
 
+#include "drawing/DrawingWindow.h"
 #include "expression/clsEquation.h"
-#include "mainwindow/DrawingWindow.h"
+#include "mainwindow/Failure.h"
 
 #include <QPointF>
 
@@ -23,7 +24,7 @@ bool Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
     PutSamples(views, colour, std::span(xs).first(run.solved), std::span(ys).first(run.solved),
                undefined.get());
     if (run.error)
-        throw *run.error;
+        throw Failure::FromEngine(*run.error);
     return std::find(undefined.get(), undefined.get() + run.solved, false) !=
            undefined.get() + run.solved;
 }
@@ -31,7 +32,7 @@ bool Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
 std::vector<double> Plotter::Abscissae() {
     std::vector<double> xs;
     xs.reserve(28001);
-    for (double x = Start; x <= End; x += Step)
+    for (double x = kStart; x <= kEnd; x += kStep)
         xs.push_back(x);
     return xs;
 }
@@ -47,9 +48,9 @@ void Plotter::PutSamples(const Views& views, QColor colour, std::span<const doub
         if (undefined && undefined[i])
             continue;
         const double x = xs[i], y = ys[i];
-        if (x > -NormalBound && x < NormalBound && y > -NormalBound && y < NormalBound)
+        if (x > -kNormalBound && x < kNormalBound && y > -kNormalBound && y < kNormalBound)
             inner.emplace_back(x, y);
-        if (x > -EnlargedBound && x < EnlargedBound && y > -EnlargedBound && y < EnlargedBound)
+        if (x > -kEnlargedBound && x < kEnlargedBound && y > -kEnlargedBound && y < kEnlargedBound)
             outer.emplace_back(x, y);
     }
     views.normal->PSet(inner, colour);

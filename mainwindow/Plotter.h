@@ -15,39 +15,37 @@ class clsEquation;
 // contract, so the samples are not computed as -14 + n * 0.001). A sample
 // whose evaluation is left undefined (a square root or logarithm of a
 // negative number, say) is not plotted.
-class Plotter {
-public:
-    struct Views {
-        DrawingWindow* normal;   // persistent, bound 8
-        DrawingWindow* live;     // shown during the plot, bound 8
-        DrawingWindow* enlarged; // persistent, bound 14
-    };
+namespace Plotter {
 
-    static constexpr double Start = -14.0;
-    static constexpr double End = 14.0;
-    static constexpr double Step = 0.001;
-    static constexpr double NormalBound = 8.0;
-    static constexpr double EnlargedBound = 14.0;
-
-    // The abscissae of a plot, in order: Start, then each the previous one
-    // plus Step while it is not beyond End. A whole range at once, so that an
-    // evaluation of many values in one call can be given them.
-    static std::vector<double> Abscissae();
-
-    // Gives text to the expression object and plots every sample in colour.
-    // An EngineError stops the loop where it is raised and propagates; the
-    // points already set stay. Returns whether any sample had a value.
-    static bool Plot(clsEquation& equation, const std::string& text, const Views& views,
-                     QColor colour);
-
-    // The samples' points: into the normal and then the live view when
-    // -8 < x < 8 and -8 < y < 8, into the enlarged view when -14 < x < 14
-    // and -14 < y < 14; all bounds strict. A sample marked undefined is left
-    // out (undefined may be null: none is). Kept apart from the evaluation so
-    // that any loop over computed values can call it just the same.
-    static void PutSamples(const Views& views, QColor colour, std::span<const double> xs,
-                           std::span<const double> ys, const bool* undefined);
-    static void PutSample(const Views& views, QColor colour, double x, double y) {
-        PutSamples(views, colour, {&x, 1}, {&y, 1}, nullptr);
-    }
+struct Views {
+    DrawingWindow* normal;   // persistent, bound 8
+    DrawingWindow* live;     // shown during the plot, bound 8
+    DrawingWindow* enlarged; // persistent, bound 14
 };
+
+inline constexpr double kStart = -14.0;
+inline constexpr double kEnd = 14.0;
+inline constexpr double kStep = 0.001;
+inline constexpr double kNormalBound = 8.0;
+inline constexpr double kEnlargedBound = 14.0;
+
+// The abscissae of a plot, in order: kStart, then each the previous one
+// plus kStep while it is not beyond kEnd. A whole range at once, so that an
+// evaluation of many values in one call can be given them.
+std::vector<double> Abscissae();
+
+// Gives text to the expression object and plots every sample in colour.
+// An error of the engine stops the loop where it is raised and propagates
+// as a Failure; the points already set stay. Returns whether any sample had
+// a value.
+bool Plot(clsEquation& equation, const std::string& text, const Views& views, QColor colour);
+
+// The samples' points: into the normal and then the live view when
+// -8 < x < 8 and -8 < y < 8, into the enlarged view when -14 < x < 14
+// and -14 < y < 14; all bounds strict. A sample marked undefined is left
+// out (undefined may be null: none is). Kept apart from the evaluation so
+// that any loop over computed values can call it just the same.
+void PutSamples(const Views& views, QColor colour, std::span<const double> xs,
+                std::span<const double> ys, const bool* undefined);
+
+} // namespace Plotter

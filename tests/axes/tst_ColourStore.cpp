@@ -1,5 +1,5 @@
 #include "axes/ColourStore.h"
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
 #include <QApplication>
 #include <QColorDialog>

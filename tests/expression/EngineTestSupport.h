@@ -1,12 +1,15 @@
 #pragma once
 
 // Helpers shared by the engine's test suites: render parsed tokens, and run
-// one expression through clsEquation and describe what came out.
+// one expression through clsEquation and describe what came out. Every suite
+// that solves a text goes through Evaluate.
 
 #include "expression/EngineError.h"
 #include "expression/ExpressionParser.h"
 #include "expression/clsEquation.h"
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -44,43 +47,54 @@ enum class Kind { Value, Error, NoValue };
 
 struct Outcome {
     Kind kind = Kind::NoValue;
-    double value = 0;
+    double value = 0; // Solution() after Solve: kEarlier when nothing was left
     int number = 0;
     std::string source;
     std::string description;
     bool undefined = false;
+    qint64 milliseconds = 0; // the Solve alone
 };
 
-// Evaluates `text` with x (and optionally y) set, on an object whose previous
-// result is a sentinel, so an evaluation that leaves no value is told apart
-// from one whose value happens to be the sentinel's.
-inline Outcome Evaluate(const QString& text, double x, std::optional<double> y = {}) {
-    constexpr double kSentinel = 8765.4321;
+// The previous result of the object every text is evaluated on, so that an
+// evaluation that leaves no value is told apart from one whose value happens
+// to be this one.
+inline constexpr double kEarlier = 8765.4321;
+
+// Evaluates the UTF-8 (or any bytes) `text` as the plotting code does, with x
+// (and optionally y) set, on an object that first held kEarlier.
+inline Outcome Evaluate(const QByteArray& text, double x, std::optional<double> y = {}) {
     clsEquation equation;
     equation.SetEquation("8765.4321");
     equation.Solve();
-    equation.SetEquation(text.toStdString());
+    equation.SetEquation(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     equation.SetVar("x", x);
     if (y)
         equation.SetVar("y", *y);
     Outcome outcome;
+    QElapsedTimer clock;
+    clock.start();
     try {
         equation.Solve();
         outcome.undefined = equation.Undefined();
-        const double value = equation.Solution();
-        if (value == kSentinel && outcome.undefined) {
-            outcome.kind = Kind::NoValue;
-        } else {
-            outcome.kind = Kind::Value;
-            outcome.value = value;
-        }
+        outcome.value = equation.Solution();
+        const bool nothingLeft = outcome.value == kEarlier && outcome.undefined;
+        outcome.kind = nothingLeft ? Kind::NoValue : Kind::Value;
     } catch (const EngineError& error) {
         outcome.kind = Kind::Error;
         outcome.number = error.Number();
         outcome.source = error.Source();
         outcome.description = error.Description();
     }
+    outcome.milliseconds = clock.elapsed();
     return outcome;
+}
+
+inline Outcome Evaluate(const QString& text, double x, std::optional<double> y = {}) {
+    return Evaluate(text.toUtf8(), x, y);
+}
+
+inline Outcome Evaluate(const char* text, double x, std::optional<double> y = {}) {
+    return Evaluate(QByteArray(text), x, y);
 }
 
 inline QString Describe(const Outcome& outcome) {

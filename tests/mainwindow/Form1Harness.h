@@ -4,7 +4,7 @@
 // window opens it, its controls by design name, what a drawing window shows
 // at a user point, and answers to the modal boxes a click brings up.
 
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 #include "mainwindow/Form1.h"
 
 #include <QAbstractButton>

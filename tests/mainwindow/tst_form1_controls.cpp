@@ -1,7 +1,7 @@
 // The main window's controls as designed: names, captions, initial texts,
 // tooltips and places.
 #include "Form1Harness.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // in each text box, the tab chain, the accessible names; and the pointer on
 // the option buttons and the readout check box.
 #include "Form1Harness.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The per-graph buttons of the main window: graduation, enlarged views,
 // colours; the pointer readout; the operation's wiring.
 #include "Form1Harness.h"
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The sampling of a plot and the bounds of the three views of a graph.
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 #include "mainwindow/Plotter.h"
-#include "mainwindow/Twips.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -38,7 +38,7 @@ void TestPlotter::abscissae() {
     QVERIFY(std::fabs(xs[size_t(index)] - value) < 1e-14);
     // Repeated addition: each sample is exactly the previous one plus the step.
     for (size_t i = 1; i < xs.size(); ++i)
-        if (xs[i] != xs[i - 1] + Plotter::Step)
+        if (xs[i] != xs[i - 1] + Plotter::kStep)
             QFAIL("a sample is not the previous one plus the step");
     const auto nearest = std::min_element(
         xs.begin(), xs.end(), [](double a, double b) { return std::fabs(a) < std::fabs(b); });
@@ -83,7 +83,7 @@ void TestPlotter::bounds() {
     };
     auto normal = make(1, 5200, 10), live = make(4, 5200, 10), enlarged = make(7, 10700, 16);
     const QColor red(255, 0, 0);
-    Plotter::PutSample({normal.get(), live.get(), enlarged.get()}, red, x, y);
+    Plotter::PutSamples({normal.get(), live.get(), enlarged.get()}, red, {&x, 1}, {&y, 1}, nullptr);
     auto has = [&](const DrawingWindow& w) {
         const QImage im = w.Image();
         for (int j = 0; j < im.height(); ++j)

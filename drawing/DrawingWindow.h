@@ -37,7 +37,7 @@ public:
     // a background for a graph.
     static QColor StartBackground() { return QColor(255, 255, 255); }
     // Width of the sunken border around the drawing area, in pixels.
-    static constexpr int FrameWidth = 2;
+    static constexpr int kFrameWidth = 2;
 
     // The window's index in the control array Picture1 (1 to 9).
     int Index() const { return index_; }

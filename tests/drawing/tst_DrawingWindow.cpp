@@ -71,7 +71,7 @@ void TestDrawingWindow::mapsScaleOntoContents_data() {
     QTest::addColumn<double>("edge");
     QTest::addColumn<QPointF>("user");
     QTest::addColumn<QPointF>("widget");
-    const int f = DrawingWindow::FrameWidth;
+    const int f = DrawingWindow::kFrameWidth;
     const double nc = (347 - 2 * f) / 2.0 + f, ec = (713 - 2 * f) / 2.0 + f;
     QTest::newRow("normal top-left") << NormalSide << 10.0 << QPointF(-10, 10) << QPointF(f, f);
     QTest::newRow("normal centre") << NormalSide << 10.0 << QPointF(0, 0) << QPointF(nc, nc);
@@ -109,7 +109,7 @@ void TestDrawingWindow::pointWidth_data() {
     QTest::newRow("width 2") << 2 << 4;
     QTest::newRow("tick dot, width 3") << 3 << 9;
     QTest::newRow("width 5, a disc") << 5 << 21;
-    const int side = Twips(NormalSide) - 2 * DrawingWindow::FrameWidth;
+    const int side = Twips(NormalSide) - 2 * DrawingWindow::kFrameWidth;
     QTest::newRow("wider than the window") << std::numeric_limits<int>::max() << side * side;
 }
 
@@ -428,7 +428,7 @@ void TestDrawingWindow::mouseMoveReportsUserCoordinates_data() {
     QTest::addColumn<double>("edge");
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QPointF>("user");
-    const int f = DrawingWindow::FrameWidth;
+    const int f = DrawingWindow::kFrameWidth;
     const double halfNormal = 10.0 / (347 - 2 * f), halfEnlarged = 16.0 / (713 - 2 * f);
     QTest::newRow("normal centre") << NormalSide << 10.0 << QPoint(173, 173) << QPointF(0, 0);
     QTest::newRow("normal top-left")

@@ -2,7 +2,7 @@
 // QApplication takes the C locale from the environment, and under pt_PT the C
 // library reads "0,5" and stops at the "." of "0.5". Every value (to the bit),
 // every error number and every description must be the same as under "C".
-#include "SolveProbe.h"
+#include "EngineTestSupport.h"
 
 #include <QtTest>
 
@@ -13,8 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-using namespace SolveProbe;
 
 namespace {
 
@@ -29,11 +27,11 @@ struct Result {
 };
 
 Result Evaluate(const QByteArray& text, double x) {
-    Observed o = Solve(text, x);
+    const enginetest::Outcome o = enginetest::Evaluate(text, x);
     clsEquation eq;
     eq.SetEquation(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
-    return {o.raised, o.number, o.description, std::bit_cast<std::uint64_t>(o.value),
-            eq.Equation()};
+    return {o.kind == enginetest::Kind::Error, o.number, QString::fromStdString(o.description),
+            std::bit_cast<std::uint64_t>(o.value), eq.Equation()};
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "mainwindow/DrawingWindow.h"
+#include "drawing/DrawingWindow.h"
 
-#include "mainwindow/Twips.h"
+#include "drawing/Twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -20,9 +20,9 @@
 namespace {
 
 // Live windows show their progress at most this often while a plot runs.
-constexpr qint64 RepaintIntervalMs = 30;
+constexpr qint64 kRepaintIntervalMs = 30;
 // Points set between two looks at that clock during a run of points.
-constexpr std::size_t ProgressCheckPoints = 256;
+constexpr std::size_t kProgressCheckPoints = 256;
 
 // Font names the drawing code asks for, and the installed fonts that stand in
 // for them, best first. "symbol" is asked for the radian labels, which are
@@ -32,13 +32,13 @@ struct FontSubstitute {
     const char* asked;
     const char* candidates[2];
 };
-constexpr FontSubstitute FontSubstitutes[] = {
+constexpr FontSubstitute kFontSubstitutes[] = {
     {"MS Serif", {"DejaVu Serif", nullptr}},
     {"symbol", {"Nimbus Roman", "DejaVu Serif"}},
 };
 
 QString InstalledFamily(const QString& asked) {
-    for (const FontSubstitute& s : FontSubstitutes) {
+    for (const FontSubstitute& s : kFontSubstitutes) {
         if (asked.compare(QLatin1String(s.asked), Qt::CaseInsensitive) != 0)
             continue;
         for (const char* candidate : s.candidates) {
@@ -150,7 +150,7 @@ void FillDot(const Raster& raster, QPointF device, int diameter, QRgb rgb) {
 
 DrawingWindow::DrawingWindow(int index, QWidget* parent) : QWidget(parent), index_(index) {
     setObjectName(QStringLiteral("Picture1_%1").arg(index));
-    setContentsMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
+    setContentsMargins(kFrameWidth, kFrameWidth, kFrameWidth, kFrameWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
@@ -231,7 +231,7 @@ void DrawingWindow::Drawn() {
         return;
     // A live window is watched while a plot runs without an event loop: show
     // the progress now and then, but do not pay a repaint for every point.
-    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= RepaintIntervalMs) {
+    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= kRepaintIntervalMs) {
         repaint();
         sinceRepaint_.restart();
     }
@@ -288,7 +288,7 @@ void DrawingWindow::PSet(std::span<const QPointF> points, QColor colour) {
         FillDot(raster, device, diameter, rgb);
         // Drawn() reads the clock; now and then is often enough for a live
         // window to show its progress every ~30 ms.
-        if (++sinceShown == ProgressCheckPoints) {
+        if (++sinceShown == kProgressCheckPoints) {
             sinceShown = 0;
             Drawn();
             // A repaint may have rebuilt the image; never write through a
@@ -397,7 +397,7 @@ void DrawingWindow::Render(QPainter& p) const {
     const QRect outer = rect();
     const QRect cr = contentsRect();
     // A thin sunken border, as a picture box has.
-    if (FrameWidth > 0 && !outer.isEmpty()) {
+    if (kFrameWidth > 0 && !outer.isEmpty()) {
         const QColor shadow(160, 160, 160), darkShadow(105, 105, 105), light(255, 255, 255),
             midLight(227, 227, 227);
         const int w = outer.width(), h = outer.height();
@@ -405,7 +405,7 @@ void DrawingWindow::Render(QPainter& p) const {
         p.fillRect(0, 0, 1, h, shadow);
         p.fillRect(0, h - 1, w, 1, light);
         p.fillRect(w - 1, 0, 1, h, light);
-        if (FrameWidth > 1) {
+        if (kFrameWidth > 1) {
             p.fillRect(1, 1, w - 2, 1, darkShadow);
             p.fillRect(1, 1, 1, h - 2, darkShadow);
             p.fillRect(1, h - 2, w - 2, 1, midLight);

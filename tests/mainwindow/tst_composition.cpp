@@ -1,9 +1,9 @@
 // The composed texts of the operations, the decimal text of a and b, and the
 // evaluation of a typed value at x = 0.
 
-#include "expression/EngineError.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/Composition.h"
+#include "mainwindow/Failure.h"
 
 #include <QtTest>
 #include <cmath>
@@ -149,6 +149,8 @@ void CompositionTest::compositionReplacesTheVariable_data() {
         << "x" << QString::fromUtf8("çã+x") << QString::fromUtf8("(çã+x)");
     QTest::newRow("outside the BMP") << QString::fromUtf8("\xF0\x9F\x98\x80x+x") << "g"
                                      << QString::fromUtf8("\xF0\x9F\x98\x80(g)+(g)");
+    QTest::newRow("lone surrogate kept") << QString(QChar(0xD800)) + QStringLiteral("x+x") << "g"
+                                         << QString(QChar(0xD800)) + QStringLiteral("(g)+(g)");
     QTest::newRow("not recursive") << "x*x"
                                    << "x+1"
                                    << "(x+1)*(x+1)";
@@ -262,8 +264,8 @@ void CompositionTest::plainDecimalRefusesNonFinite() {
     try {
         Composition::PlainDecimal(v);
         QFAIL("no error raised");
-    } catch (const EngineError& error) {
-        QCOMPARE(error.Number(), 6);
+    } catch (const Failure& failure) {
+        QCOMPARE(failure.Number(), 6);
     }
 }
 
@@ -344,12 +346,12 @@ void CompositionTest::valueAtZeroErrors() {
     try {
         const double v = Composition::ValueAtZero(text);
         QFAIL(qPrintable(QStringLiteral("no error, value %1").arg(v)));
-    } catch (const EngineError& error) {
-        QCOMPARE(error.Number(), number);
+    } catch (const Failure& failure) {
+        QCOMPARE(failure.Number(), number);
         if (!description.isEmpty())
-            QCOMPARE(QString::fromStdString(error.Description()), description);
+            QCOMPARE(failure.Description(), description);
         else
-            QVERIFY(!error.Description().empty());
+            QVERIFY(!failure.Description().isEmpty());
     }
 }
 

@@ -85,7 +85,7 @@ void CallEdges::check() {
     QFETCH(double, value);
     QFETCH(double, high);
     QFETCH(int, number);
-    Expect(Solve(text, x), kind, value, high, number, QString());
+    Expect(enginetest::Evaluate(text, x), kind, value, high, number, QString());
 }
 
 void CallEdges::extremes_data() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mainwindow/DrawingWindow.h"
-#include "mainwindow/Twips.h"
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 
 #include <QImage>
 #include <cmath>

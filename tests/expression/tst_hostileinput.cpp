@@ -150,7 +150,7 @@ void HostileInput::typed() {
     QFETCH(double, value);
     QFETCH(int, number);
     QFETCH(QString, description);
-    Expect(Solve(text, x), kind, value, 0.0, number, description);
+    Expect(enginetest::Evaluate(text, x), kind, value, 0.0, number, description);
 }
 
 QTEST_MAIN(HostileInput)

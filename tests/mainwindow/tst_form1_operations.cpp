@@ -1,6 +1,6 @@
 // The operation on f and g, the coordinate lines and the pointer readout,
 // driven through the main window's own controls.
-#include "../mainwindow/Form1Harness.h"
+#include "Form1Harness.h"
 #include "mainwindow/PointerReadout.h"
 
 #include <QCheckBox>

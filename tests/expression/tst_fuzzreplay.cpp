@@ -100,7 +100,7 @@ void FuzzReplay::findings() {
     QFETCH(double, value);
     QFETCH(int, number);
     QFETCH(QString, description);
-    SolveProbe::Expect(SolveProbe::Solve(text, x), kind, value, 0.0, number, description);
+    SolveProbe::Expect(enginetest::Evaluate(text, x), kind, value, 0.0, number, description);
 }
 
 QTEST_MAIN(FuzzReplay)

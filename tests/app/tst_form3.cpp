@@ -1,10 +1,10 @@
 // The start window: caption, size, title labels, menu and the windows it opens.
 #include "app/Form3.h"
+#include "drawing/Twips.h"
 #include "help/Form2.h"
 #include "help/Form4.h"
 #include "help/Form5.h"
 #include "mainwindow/Form1.h"
-#include "mainwindow/Twips.h"
 
 #include <QAction>
 #include <QLabel>

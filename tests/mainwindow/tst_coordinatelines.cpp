@@ -1,14 +1,28 @@
 // The coordinate lines, drawn into standalone drawing windows laid out and
 // scaled like the normal and enlarged views of the main window.
 
+#include "drawing/DrawingWindow.h"
+#include "drawing/Twips.h"
 #include "mainwindow/CoordinateLines.h"
-#include "mainwindow/DrawingWindow.h"
-#include "mainwindow/Twips.h"
+#include "mainwindow/Failure.h"
 
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 namespace {
+
+// Draws the lines; the description of the failure that stopped the command,
+// if one did.
+std::optional<QString> Drawn(const QString& abscissa,
+                             const std::array<CoordinateLines::Graph, 3>& graphs) {
+    try {
+        CoordinateLines::Draw(abscissa, graphs);
+    } catch (const Failure& failure) {
+        return failure.Description();
+    }
+    return std::nullopt;
+}
 
 struct Views {
     std::unique_ptr<DrawingWindow> normal;
@@ -154,7 +168,7 @@ void CoordinateLinesTest::linesOfOneGraph() {
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
     }};
-    QCOMPARE(CoordinateLines::Draw(abscissa, graphs), std::optional<QString>());
+    QCOMPARE(Drawn(abscissa, graphs), std::optional<QString>());
 
     for (DrawingWindow* w : {f.normal.get(), f.enlarged.get()}) {
         const bool wantVertical = expectLines && abscissaLine;
@@ -188,7 +202,7 @@ void CoordinateLinesTest::linesAreThinAndStateRestored() {
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
         {true, true, true, QStringLiteral("x"), o.normal.get(), o.enlarged.get()},
     }};
-    QCOMPARE(CoordinateLines::Draw(QStringLiteral("pi/2"), graphs), std::optional<QString>());
+    QCOMPARE(Drawn(QStringLiteral("pi/2"), graphs), std::optional<QString>());
 
     for (DrawingWindow* w : {f.normal.get(), f.enlarged.get(), o.normal.get(), o.enlarged.get()}) {
         QCOMPARE(w->DrawStyle(), DrawingWindow::Style::Solid);
@@ -223,7 +237,7 @@ void CoordinateLinesTest::abscissaErrorDrawsNothing() {
         {true, true, true, QStringLiteral("x"), g.normal.get(), g.enlarged.get()},
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
     }};
-    QCOMPARE(CoordinateLines::Draw(abscissa, graphs), std::optional<QString>(description));
+    QCOMPARE(Drawn(abscissa, graphs), std::optional<QString>(description));
     for (DrawingWindow* w : {f.normal.get(), f.enlarged.get(), g.normal.get(), g.enlarged.get()})
         QCOMPARE(DarkCount(*w), 0);
 
@@ -233,7 +247,7 @@ void CoordinateLinesTest::abscissaErrorDrawsNothing() {
         {false, true, true, QStringLiteral("x"), g.normal.get(), g.enlarged.get()},
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
     }};
-    QCOMPARE(CoordinateLines::Draw(abscissa, none), std::optional<QString>());
+    QCOMPARE(Drawn(abscissa, none), std::optional<QString>());
 }
 
 void CoordinateLinesTest::undefinedGraphSkippedOthersDrawn() {
@@ -245,7 +259,7 @@ void CoordinateLinesTest::undefinedGraphSkippedOthersDrawn() {
         {true, true, true, QStringLiteral("x*x"), g.normal.get(), g.enlarged.get()},
         {true, true, true, QStringLiteral("1+sqr(x)"), o.normal.get(), o.enlarged.get()},
     }};
-    QCOMPARE(CoordinateLines::Draw(QStringLiteral("-2"), graphs), std::optional<QString>());
+    QCOMPARE(Drawn(QStringLiteral("-2"), graphs), std::optional<QString>());
     QCOMPARE(DarkCount(*f.normal), 0);
     QCOMPARE(DarkCount(*f.enlarged), 0);
     QCOMPARE(DarkCount(*o.normal), 0);
@@ -260,7 +274,7 @@ void CoordinateLinesTest::abscissaOutsideTheNormalRange() {
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
         {false, true, true, QStringLiteral("x"), nullptr, nullptr},
     }};
-    QCOMPARE(CoordinateLines::Draw(QStringLiteral("5*2"), graphs), std::optional<QString>());
+    QCOMPARE(Drawn(QStringLiteral("5*2"), graphs), std::optional<QString>());
     // Well inside the enlarged view: a vertical line at 10 up to 5.
     QVERIFY(Dotted(DarkAlong(*f.enlarged, 10, 0, 10, 5)));
     QVERIFY(Dotted(DarkAlong(*f.enlarged, 0, 5, 10, 5)));

@@ -1,0 +1,14 @@
+#include "mainwindow/Failure.h"
+
+#include "expression/EngineError.h"
+
+Failure::Failure(int number, QString description)
+    : number_(number), description_(std::move(description)), utf8_(description_.toUtf8()) {}
+
+Failure Failure::FromEngine(const EngineError& error) {
+    return Failure(error.Number(), QString::fromStdString(error.Description()));
+}
+
+QString FailureMessage(const QString& heading, const QString& description) {
+    return heading + QStringLiteral("\r\n\r\n") + description;
+}
