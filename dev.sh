@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-                fonts-dejavu-core fonts-comic-neue fonts-urw-base35)
+                qt6-l10n-tools fonts-dejavu-core fonts-comic-neue fonts-urw-base35)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-utils locales)
 BENCH_PACKAGES=(libbenchmark-dev libmuparser-dev libmatheval-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
