@@ -21,6 +21,7 @@ TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-uti
 # dpkg-shlibdeps (dpkg-dev) finds the package's library dependencies; CPack
 # finds the programs to give it with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
+PACKAGE_CHECK_PACKAGES=(lintian)
 BENCH_PACKAGES=(libbenchmark-dev libmuparser-dev libmatheval-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
@@ -98,12 +99,14 @@ package() {
     ls build/quivela_*.deb
 }
 
-# The package as a school computer gets it: installed with its dependencies,
-# the installed program started and ended from its menu, then removed.
+# The package as Debian's checker sees it, then as a school computer gets it:
+# installed with its dependencies, the installed program started and ended
+# from its menu, then removed.
 package_check() {
     package
     local deb
     deb=$(ls build/quivela_*.deb)
+    lintian --fail-on error,warning "$deb"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb"
     local status=0
     tests/e2e/e2e_installed.sh /usr/bin/quivela || status=$?
@@ -132,7 +135,7 @@ stage() {
 
 ci() {
     ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
-        "${PACKAGE_PACKAGES[@]}"
+        "${PACKAGE_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
     local locale_ok=1
     ensure_locale pt_PT.UTF-8 || locale_ok=0
     stage test default_tests
