@@ -7,14 +7,21 @@
 #   ./dev.sh bench          build and run the benchmarks
 #   ./dev.sh fuzz [seconds] build and run the fuzzer
 #   ./dev.sh sanitize       build with ASan+UBSan (clang) and run every test
+#   ./dev.sh package        build the Debian package build/quivela_<version>_<arch>.deb
 #   ./dev.sh ci             everything CI checks: tests, sanitized tests, 60 s of
-#                           fuzzing, tests under pt_PT.UTF-8, install + validate
+#                           fuzzing, tests under pt_PT.UTF-8, install + validate,
+#                           and the package installed, started and removed
 set -euo pipefail
 cd "$(dirname "$0")"
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
-                fonts-dejavu-core fonts-comic-neue fonts-urw-base35)
-TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-utils locales)
+                qt6-l10n-tools fonts-dejavu-core fonts-comic-neue fonts-urw-base35)
+TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox desktop-file-utils appstream
+               locales)
+# dpkg-shlibdeps (dpkg-dev) finds the package's library dependencies; CPack
+# finds the programs to give it with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
+PACKAGE_CHECK_PACKAGES=(lintian)
 BENCH_PACKAGES=(libbenchmark-dev libmuparser-dev libmatheval-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
@@ -79,8 +86,32 @@ install_check() {
     test -x "$prefix/bin/quivela"
     test -f "$prefix/share/icons/hicolor/scalable/apps/quivela.svg"
     test -f "$prefix/share/icons/hicolor/48x48/apps/quivela.png"
-    desktop-file-validate "$prefix/share/applications/quivela.desktop"
+    desktop-file-validate "$prefix/share/applications/pt.quivela.Quivela.desktop"
+    appstreamcli validate-tree --no-net "$prefix"
     rm -rf "$prefix"
+}
+
+# The Debian package, from the default build, installed under /usr.
+package() {
+    build
+    rm -f build/quivela_*.deb
+    (cd build && cpack -G DEB)
+    ls build/quivela_*.deb
+}
+
+# The package as Debian's checker sees it, then as a school computer gets it:
+# installed with its dependencies, the installed program started and ended
+# from its menu, then removed.
+package_check() {
+    package
+    local deb
+    deb=$(ls build/quivela_*.deb)
+    lintian --fail-on error,warning "$deb"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb"
+    local status=0
+    tests/e2e/e2e_installed.sh /usr/bin/quivela || status=$?
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y quivela
+    return "$status"
 }
 
 # Runs one CI stage, timed; a failing stage is recorded and the next one runs,
@@ -103,7 +134,8 @@ stage() {
 }
 
 ci() {
-    ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+    ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
+        "${PACKAGE_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
     local locale_ok=1
     ensure_locale pt_PT.UTF-8 || locale_ok=0
     stage test default_tests
@@ -118,6 +150,7 @@ ci() {
         echo "warning: pt_PT.UTF-8 missing (needs root or sudo); locale stage skipped" >&2
     fi
     stage install install_check
+    stage package package_check
     echo "=== timings"
     printf '%s\n' "${TIMINGS[@]}"
     if [ ${#FAILED[@]} -ne 0 ]; then
@@ -156,11 +189,15 @@ case "$cmd" in
         ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
         sanitize
         ;;
+    package)
+        ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+        package
+        ;;
     ci)
         ci
         ;;
     *)
-        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|ci}" >&2
+        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|package|ci}" >&2
         exit 2
         ;;
 esac

@@ -23,9 +23,10 @@ QStringList PortugueseCatalogues(const QString& directory) {
 }
 
 int InstallPortuguese(QApplication& app) {
+    QStringList files = PortugueseCatalogues(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Last, so that the toolkit asks it before any of the distribution's.
+    files << QString::fromLatin1(OwnCatalogue);
     int installed = 0;
-    const QStringList files =
-        PortugueseCatalogues(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     for (const QString& file : files) {
         // Owned by the application, so the texts live as long as it does.
         auto* translator = new QTranslator(&app);
@@ -37,10 +38,20 @@ int InstallPortuguese(QApplication& app) {
     return installed;
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quivela-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 void SetUp(QApplication& app) {
     // A window or message box without a title of its own shows this name.
     QCoreApplication::setApplicationName(QStringLiteral("Quivela"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("quivela"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
+    // Every window, dialogs included, takes it unless it sets its own; a
+    // window manager that does not read the desktop entry shows it too.
+    QApplication::setWindowIcon(ProgramIcon());
     InstallPortuguese(app);
 }
 

@@ -1,7 +1,8 @@
 # Installs the build tree into a scratch prefix, as a packager would, and checks
-# that a desktop finds what it needs there: the program, a valid menu entry and
-# the icon in both sizes.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DVALIDATOR=... -DEXPECT_PROGRAM=ON|OFF -P CheckInstall.cmake
+# that a desktop finds what it needs there: the program, a valid menu entry, a
+# software-centre entry that names it, and the icon in its sizes.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DVALIDATOR=... -DAPPSTREAM=... -DEXPECT_PROGRAM=ON|OFF
+#         -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_QUIET)
@@ -9,10 +10,14 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
+set(id pt.quivela.Quivela)
 set(expected
-    share/applications/quivela.desktop
-    share/icons/hicolor/scalable/apps/quivela.svg
-    share/icons/hicolor/48x48/apps/quivela.png)
+    share/applications/${id}.desktop
+    share/metainfo/${id}.metainfo.xml
+    share/icons/hicolor/scalable/apps/quivela.svg)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/quivela.png)
+endforeach()
 if(EXPECT_PROGRAM)
   list(APPEND expected bin/quivela)
 endif()
@@ -22,13 +27,21 @@ foreach(f IN LISTS expected)
   endif()
 endforeach()
 
-# The PNG's header holds its size: width and height, 32 bits each, at byte 16.
-file(READ "${PREFIX}/share/icons/hicolor/48x48/apps/quivela.png" header OFFSET 0 LIMIT 24 HEX)
-if(NOT header MATCHES "^89504e470d0a1a0a" OR NOT header MATCHES "0000003000000030$")
-  message(FATAL_ERROR "the 48x48 icon is not a 48x48 PNG: ${header}")
-endif()
+# A PNG's header holds its size: width and height, 32 bits each, at byte 16.
+foreach(size 16 32 48 64 128 256)
+  file(READ "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/quivela.png" header
+       OFFSET 0 LIMIT 24 HEX)
+  math(EXPR hex "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REGEX REPLACE "^0x" "" hex "${hex}")
+  string(LENGTH "${hex}" n)
+  math(EXPR pad "8 - ${n}")
+  string(REPEAT "0" ${pad} zeros)
+  if(NOT header MATCHES "^89504e470d0a1a0a" OR NOT header MATCHES "${zeros}${hex}${zeros}${hex}$")
+    message(FATAL_ERROR "the ${size}x${size} icon is not a ${size}x${size} PNG: ${header}")
+  endif()
+endforeach()
 
-file(READ "${PREFIX}/share/applications/quivela.desktop" entry)
+file(READ "${PREFIX}/share/applications/${id}.desktop" entry)
 foreach(line "Exec=quivela" "Icon=quivela" "Categories=Education;Math;")
   string(FIND "${entry}" "\n${line}\n" at)
   if(at EQUAL -1)
@@ -36,13 +49,28 @@ foreach(line "Exec=quivela" "Icon=quivela" "Categories=Education;Math;")
   endif()
 endforeach()
 
-if(NOT VALIDATOR)
-  message("SKIP: desktop-file-validate not found (Debian package desktop-file-utils)")
-  return()
+set(missing "")
+if(VALIDATOR)
+  execute_process(COMMAND "${VALIDATOR}" "${PREFIX}/share/applications/${id}.desktop"
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT status EQUAL 0 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "desktop-file-validate: ${out}")
+  endif()
+else()
+  list(APPEND missing "desktop-file-validate (Debian package desktop-file-utils)")
 endif()
-execute_process(COMMAND "${VALIDATOR}" "${PREFIX}/share/applications/quivela.desktop"
-                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-if(NOT status EQUAL 0 OR NOT out STREQUAL "")
-  message(FATAL_ERROR "desktop-file-validate: ${out}")
+# The tree as software centres read it: the metainfo, and the desktop entry it
+# launches found beside it. Warnings fail too.
+if(APPSTREAM)
+  execute_process(COMMAND "${APPSTREAM}" validate-tree --no-net "${PREFIX}"
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "appstreamcli validate-tree: ${out}")
+  endif()
+else()
+  list(APPEND missing "appstreamcli (Debian package appstream)")
 endif()
 file(REMOVE_RECURSE "${PREFIX}")
+if(missing)
+  message("SKIP: not found: ${missing}")
+endif()
