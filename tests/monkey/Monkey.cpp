@@ -323,6 +323,7 @@ void Monkey::Plotted(int graph) {
     g.stopped = stopped;
     if (!stopped)
         g.drawn = true;
+    ++counts_[stopped ? QStringLiteral("plots stopped") : QStringLiteral("plots drawn")];
 }
 
 void Monkey::Erased(int graph) {
@@ -332,6 +333,7 @@ void Monkey::Erased(int graph) {
 }
 
 void Monkey::Closed() {
+    ++counts_[QStringLiteral("main windows closed")];
     graphs_ = {};
     modelled_ = MainWindow();
 }
@@ -376,10 +378,19 @@ void Monkey::Answer(QDialog* dialog) {
         dialog->reject();
     }
     answers_.push_back(a);
+    ++counts_[a.className +
+              (a.accepted ? QStringLiteral(" accepted") : QStringLiteral(" refused"))];
     if (dialog->isVisible()) {
         problems_ << QStringLiteral("%1 did not close on answer %2").arg(a.className).arg(how);
         dialog->reject();
     }
+}
+
+QString Monkey::Summary() const {
+    QStringList out;
+    for (const auto& [what, n] : counts_)
+        out << QStringLiteral("%1 %2").arg(n).arg(what);
+    return out.join(QStringLiteral(", "));
 }
 
 // --- The invariants ----------------------------------------------------------------

@@ -34,6 +34,8 @@ public:
     QString Act();
     // What is broken after the last action; empty when everything holds.
     QString Broken();
+    // How often each kind of thing happened, to see that a run reached them.
+    QString Summary() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +88,7 @@ private:
     Modal lastModal_ = Modal::None;
     std::vector<Answered> answers_;
     QStringList problems_;
+    std::map<QString, int> counts_;
 
     QPointer<Form1> modelled_;
     QPointer<Form1> discarded_;

@@ -56,6 +56,7 @@ void MonkeyTest::run() {
                                  .arg(broken, log.join(QStringLiteral(", ")))));
         }
     }
+    qInfo("%s", qPrintable(monkey.Summary()));
 }
 
 QTEST_MAIN(MonkeyTest)
