@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -106,6 +107,12 @@ constexpr bool kAddressSanitizer =
 
 Monkey::Monkey(Form3& start, quint32 seed) : start_(start), rng_(seed) {
     qApp->installEventFilter(this);
+    // Each is an activation of the main window when it comes from another
+    // window of the program.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        if (w != nullptr && MainWindow() != nullptr && w == MainWindow()->windowHandle())
+            ++counts_[QStringLiteral("main window focused")];
+    });
     BuildActions();
 }
 

@@ -7,6 +7,7 @@
 #include "app/ProgramSetUp.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <deque>
@@ -44,7 +45,11 @@ void MonkeyTest::run() {
     QVERIFY(QTest::qWaitForWindowExposed(start.get()));
     Monkey monkey(*start, seed);
     std::deque<QString> recent;
+    QElapsedTimer clock;
+    clock.start();
     for (int i = 1; i <= actions; ++i) {
+        if (i % 2000 == 0)
+            qInfo("%d actions in %lld s", i, clock.elapsed() / 1000);
         recent.push_back(monkey.Act());
         if (recent.size() > 15)
             recent.pop_front();
