@@ -7,10 +7,12 @@
 #   ./dev.sh bench          build and run the benchmarks
 #   ./dev.sh fuzz [seconds] build and run the fuzzer
 #   ./dev.sh sanitize       build with ASan+UBSan (clang) and run every test
+#   ./dev.sh monkey SEED N  N random user actions from SEED, under ASan+UBSan
 #   ./dev.sh package        build the Debian package build/quivela_<version>_<arch>.deb
-#   ./dev.sh ci             everything CI checks: tests, sanitized tests, 60 s of
-#                           fuzzing, tests under pt_PT.UTF-8, install + validate,
-#                           and the package installed, started and removed
+#   ./dev.sh ci             everything CI checks: tests, sanitized tests, a long
+#                           random user run, 60 s of fuzzing, tests under
+#                           pt_PT.UTF-8, install + validate, and the package
+#                           installed, started and removed
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -78,6 +80,25 @@ sanitize() {
     ctest --preset sanitize
 }
 
+# The random user of every window (tests/monkey), in the sanitized build and
+# with the sanitize preset's settings: actions $2 drawn from seed $1.
+monkey() {
+    local seed=$1 actions=$2
+    cmake --preset sanitize >/dev/null
+    cmake --build --preset sanitize --target tst_monkey
+    echo "random user: seed $seed, $actions actions; replay with ./dev.sh monkey $seed $actions"
+    QUIVELA_MONKEY_SEED=$seed QUIVELA_MONKEY_ACTIONS=$actions \
+        ctest --preset sanitize -R '^tst_monkey$'
+}
+
+# CI's run: a new seed each time, printed so that a failure can be replayed.
+# 20,000 sanitized actions cost about 3 to 4 minutes of CPU on a 2-core AMD
+# EPYC; MONKEY_SEED and MONKEY_ACTIONS override the seed and the count.
+MONKEY_CI_ACTIONS=20000
+monkey_ci() {
+    monkey "${MONKEY_SEED:-$(((RANDOM << 15) | RANDOM))}" "${MONKEY_ACTIONS:-$MONKEY_CI_ACTIONS}"
+}
+
 # Installs into a scratch prefix and checks what a desktop needs is there.
 install_check() {
     local prefix
@@ -140,6 +161,7 @@ ci() {
     ensure_locale pt_PT.UTF-8 || locale_ok=0
     stage test default_tests
     stage sanitize sanitize
+    stage monkey monkey_ci
     stage fuzz fuzz/run.sh 60
     if [ "$locale_ok" -eq 1 ]; then
         stage pt_PT env LC_ALL=pt_PT.UTF-8 LANG=pt_PT.UTF-8 ctest --preset default
@@ -193,11 +215,19 @@ case "$cmd" in
         ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
         package
         ;;
+    monkey)
+        if [ $# -ne 2 ]; then
+            echo "usage: $0 monkey SEED ACTIONS" >&2
+            exit 2
+        fi
+        ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+        monkey "$1" "$2"
+        ;;
     ci)
         ci
         ;;
     *)
-        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|package|ci}" >&2
+        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|monkey SEED N|package|ci}" >&2
         exit 2
         ;;
 esac

@@ -37,7 +37,7 @@ constexpr FontSubstitute kFontSubstitutes[] = {
     {"symbol", {"Nimbus Roman", "DejaVu Serif"}},
 };
 
-QString InstalledFamily(const QString& asked) {
+QString LookUpFamily(const QString& asked) {
     for (const FontSubstitute& s : kFontSubstitutes) {
         if (asked.compare(QLatin1String(s.asked), Qt::CaseInsensitive) != 0)
             continue;
@@ -51,6 +51,17 @@ QString InstalledFamily(const QString& asked) {
         return QLatin1String(s.candidates[0]);
     }
     return asked;
+}
+
+// Asking the font database is slow (a font match each time), and every
+// number of the axes is printed with one of a handful of families: each
+// answer is kept for the rest of the run.
+QString InstalledFamily(const QString& asked) {
+    static QHash<QString, QString> found;
+    auto it = found.constFind(asked);
+    if (it == found.cend())
+        it = found.insert(asked, LookUpFamily(asked));
+    return *it;
 }
 
 // Rounds a user coordinate to single precision. False for NaN and for values

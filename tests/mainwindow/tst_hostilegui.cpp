@@ -3,6 +3,7 @@
 // answered like a user would, and afterwards the pointer is the default one,
 // nothing modal is left and the window takes typing and plots again.
 #include "Form1Harness.h"
+#include "HostileTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,43 +15,21 @@ namespace {
 const QString kExpressionError = QString::fromUtf8("Erro na expressão analítica:\r\n\r\n");
 const QString kOperationError = QStringLiteral("Erro:\r\n\r\n");
 
-QString Repeat(const char* piece, int times) {
-    return QString::fromUtf8(piece).repeated(times);
-}
-
-// The hostile texts shared by the three boxes, with the description of the
-// error each raises (empty: it raises none). A text that leaves no value plots
-// nothing as a function; as the value of a or of the abscissa it is refused
-// when valueNeeded.
+// The hostile texts shared by the three boxes, with the error each raises
+// (empty: it raises none). A text that leaves no value plots nothing as a
+// function; as the value of a or of the abscissa it is refused when
+// valueNeeded.
 void HostileRows(const QString& heading, bool valueNeeded) {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    auto row = [&](const char* name, const QString& text, const char* description) {
-        QTest::newRow(name) << text
-                            << (*description ? heading + QString::fromUtf8(description)
-                                             : QString());
-    };
-    row("unbalanced", QStringLiteral("(x"), "Número de parênteses incorrecto.");
-    row("accent in a name", QString::fromUtf8("sén(x)"), "Função não definida: sn()");
-    row("unknown variable", QStringLiteral("y"), "Variável não definida: y");
-    row("equals sign", QStringLiteral("x=2"), "Variável não definida: x2");
-    row("empty call", QStringLiteral("sen()"), "Argumento inválido na expressão: sen()");
-    row("division by zero", QStringLiteral("1/0"), "Divisão por zero");
-    row("zero over zero", QStringLiteral("0/0"), "Excesso de capacidade");
-    row("400 digits", QLatin1Char('1') + QString(400, QLatin1Char('0')), "Excesso de capacidade");
-    row("32767 tokens", Repeat("1,", 16383) + QLatin1Char('1'), "Excesso de capacidade");
-    row("4680 nested groups", Repeat("(", 4680) + QLatin1Char('x') + Repeat(")", 4680),
-        "Excesso de capacidade");
-    auto noValue = [&](const char* name, const char* text) {
-        QTest::newRow(name) << QString::fromUtf8(text)
-                            << (valueNeeded ? heading + QString::fromUtf8("Valor não definido: ") +
-                                                  QString::fromUtf8(text)
-                                            : QString());
-    };
-    noValue("two decimal points", "1.2.3");
-    noValue("ignored marks", "~=;");
-    row("nul character", QStringLiteral("1") + QChar(0) + QStringLiteral("2"), "");
-    row("replacement character", QString(QChar(0xFFFD)) + QStringLiteral("2"), "");
+    for (const HostileText& h : HostileTexts()) {
+        QString message;
+        if (h.noValue && valueNeeded)
+            message = heading + QString::fromUtf8("Valor não definido: ") + h.text;
+        else if (*h.description)
+            message = heading + QString::fromUtf8(h.description);
+        QTest::newRow(h.name) << h.text << message;
+    }
 }
 
 } // namespace
