@@ -454,9 +454,15 @@ void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
     // The pointer stands on a pixel; report that pixel's centre, so that the
     // middle pixel of a window reads as the middle of its scale.
     const QPointF pos = event->position();
-    const QPointF user = ToUser(QPointF(std::floor(pos.x()) + 0.5, std::floor(pos.y()) + 0.5));
-    double x = 0, y = 0;
-    if (ToFloat(user.x(), x) && ToFloat(user.y(), y))
-        emit MouseMoved(index_, static_cast<float>(x), static_cast<float>(y));
+    const QPoint pixel(static_cast<int>(std::floor(pos.x())),
+                       static_cast<int>(std::floor(pos.y())));
+    // Only the drawing area has coordinates: over the frame around it the
+    // scale would run past its ends (10.09 at a normal view's corner).
+    if (contentsRect().contains(pixel)) {
+        const QPointF user = ToUser(QPointF(pixel) + QPointF(0.5, 0.5));
+        double x = 0, y = 0;
+        if (ToFloat(user.x(), x) && ToFloat(user.y(), y))
+            emit MouseMoved(index_, static_cast<float>(x), static_cast<float>(y));
+    }
     QWidget::mouseMoveEvent(event);
 }

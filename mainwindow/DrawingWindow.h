@@ -98,7 +98,8 @@ public:
     QImage Image() const;
 
 signals:
-    // Pointer moved over the window, in user coordinates (single precision).
+    // Pointer moved over the drawing area (not the frame around it), in user
+    // coordinates (single precision).
     void MouseMoved(int index, float x, float y);
 
 protected:
