@@ -64,12 +64,33 @@ Utf8Text ToUtf8(const QString& text) {
     return out;
 }
 
+// Characters as the engine counts them: code points, where a lone surrogate
+// (which reaches the engine as U+FFFD) is one.
+qsizetype Characters(QStringView text) {
+    qsizetype pairs = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()) {
+            ++pairs;
+            ++i;
+        }
+    }
+    return text.size() - pairs;
+}
+
 // outer with every token the parser reads as the variable x replaced by
 // "(", inner, ")"; the rest of outer is kept character for character.
+//
+// The text grows by the length of inner at each x: two texts of the longest
+// length would compose to over 500 million characters. Building stops as
+// soon as the text is longer than the engine takes, which then reports the
+// overflow of that text at once; the pieces already joined are returned.
 QString ReplaceVariableX(const QString& outer, const QString& inner) {
     const Utf8Text utf8 = ToUtf8(outer);
     const QString replacement = QLatin1Char('(') + inner + QLatin1Char(')');
+    const qsizetype replacementCharacters = Characters(replacement);
+    const auto longest = static_cast<qsizetype>(clsEquation::LongestText);
     QString result;
+    qsizetype characters = 0;
     qsizetype copied = 0; // UTF-16 index up to which outer has been copied
     for (const TextSpan& span : VariableSpans(utf8.bytes, "x")) {
         if (span.begin + span.length > utf8.bytes.size())
@@ -78,9 +99,13 @@ QString ReplaceVariableX(const QString& outer, const QString& inner) {
         const qsizetype end = utf8.unitAt[span.begin + span.length];
         if (begin < copied)
             continue;
-        result += QStringView(outer).sliced(copied, begin - copied);
+        const QStringView before = QStringView(outer).sliced(copied, begin - copied);
+        result += before;
         result += replacement;
+        characters += Characters(before) + replacementCharacters;
         copied = end;
+        if (characters > longest)
+            return result;
     }
     result += QStringView(outer).sliced(copied);
     return result;
