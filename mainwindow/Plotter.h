@@ -34,11 +34,21 @@ public:
     // evaluation of many values in one call can be given them.
     static std::vector<double> Abscissae();
 
+    // Most samples evaluated in one call of the engine during a plot.
+    static constexpr std::size_t MostPerChunk = 1024;
+
     // Gives text to the expression object and plots every sample in colour.
     // An EngineError stops the loop where it is raised and propagates; the
     // points already set stay.
+    //
+    // The curve is evaluated in chunks of samples, and each chunk's points
+    // are set before the next chunk is evaluated, so that the live view shows
+    // a slow curve growing from left to right. chunk 0 sizes the chunks as
+    // the plot goes: MostPerChunk samples, fewer when they are slow. Any
+    // other value is the size of every chunk (but the last). The pictures and
+    // the sample an error stops at do not depend on the chunks.
     static void Plot(clsEquation& equation, const std::string& text, const Views& views,
-                     QColor colour);
+                     QColor colour, std::size_t chunk = 0);
 
     // The samples' points: into the normal and then the live view when
     // -8 < x < 8 and -8 < y < 8, into the enlarged view when -14 < x < 14
