@@ -38,7 +38,7 @@ void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
     // Each chunk is evaluated in one call, with exactly what SetVar, Solve
     // and Solution per sample give; its points follow, up to the sample that
     // raised an error, if one did.
-    const std::vector<double> xs = Abscissae();
+    const std::vector<double>& xs = Abscissae();
     std::vector<double> ys(xs.size());
     const auto undefined = std::make_unique<bool[]>(xs.size());
     std::size_t size = chunk != 0 ? chunk : FirstChunk;
@@ -52,17 +52,22 @@ void Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
             size = NextChunk(n, clock.nsecsElapsed());
         PutSamples(views, colour, std::span(xs).subspan(at, run.solved),
                    std::span(ys).subspan(at, run.solved), &undefined[at]);
+        views.live->ShowProgress();
         if (run.error)
             throw *run.error;
         at += n;
     }
 }
 
-std::vector<double> Plotter::Abscissae() {
-    std::vector<double> xs;
-    xs.reserve(28001);
-    for (double x = Start; x <= End; x += Step)
-        xs.push_back(x);
+const std::vector<double>& Plotter::Abscissae() {
+    // The same for every plot: stepped once.
+    static const std::vector<double> xs = [] {
+        std::vector<double> steps;
+        steps.reserve(28001);
+        for (double x = Start; x <= End; x += Step)
+            steps.push_back(x);
+        return steps;
+    }();
     return xs;
 }
 

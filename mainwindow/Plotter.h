@@ -32,7 +32,7 @@ public:
     // The abscissae of a plot, in order: Start, then each the previous one
     // plus Step while it is not beyond End. A whole range at once, so that an
     // evaluation of many values in one call can be given them.
-    static std::vector<double> Abscissae();
+    static const std::vector<double>& Abscissae();
 
     // Most samples evaluated in one call of the engine during a plot.
     static constexpr std::size_t MostPerChunk = 1024;
