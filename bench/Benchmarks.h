@@ -31,5 +31,7 @@ void RegisterEngineBenchmarks();
 // The plots' curves evaluated alone, to run before the QApplication exists.
 void RegisterCleanPlotBenchmarks();
 void RegisterPlotBenchmarks();
+// The upper vector state after the toolkit, and its cost; needs the QApplication.
+void RegisterVectorStateBenchmarks();
 
 } // namespace quivelabench

@@ -124,6 +124,14 @@ void Summary::PrintPlots(std::ostream& out) const {
         << Fixed(Counter("plot/live", "gap_ms"), 1) << " ms, "
         << Fixed(Counter("plot/live", "repaints"), 0) << " repaints or more in "
         << Fixed(Get("plot/live") / 1e6, 0) << " ms\n";
+    const double inUse = Counter("state/toolkit", "in_use");
+    const double dirty = Get("state/sin/dirty"), cleared = Get("state/sin/cleared");
+    out << "\nUpper halves of the vector registers after the toolkit painted: "
+        << (inUse == 1   ? "in use"
+            : inUse == 0 ? "not in use"
+                         : "unknown")
+        << "; sin " << Fixed(dirty, 2) << " ns with them in use, " << Fixed(cleared, 2)
+        << " ns cleared (x" << Fixed(dirty / cleared, 2) << ")\n";
 }
 
 void Summary::WritePlotsJson(std::ostream& json) const {
@@ -145,7 +153,11 @@ void Summary::WritePlotsJson(std::ostream& json) const {
          << ", \"plot_ms\": " << Fixed(Get("plot/live") / 1e6, 1)
          << ", \"first_repaint_ms\": " << Fixed(Counter("plot/live", "first_ms"), 2)
          << ", \"longest_gap_ms\": " << Fixed(Counter("plot/live", "gap_ms"), 2)
-         << ", \"repaints\": " << Fixed(Counter("plot/live", "repaints"), 0) << "}\n}\n";
+         << ", \"repaints\": " << Fixed(Counter("plot/live", "repaints"), 0) << "},\n";
+    json << "  \"vector_state\": {\"in_use_after_toolkit\": "
+         << Fixed(Counter("state/toolkit", "in_use"), 0)
+         << ", \"sin_in_use_ns\": " << Fixed(Get("state/sin/dirty"), 3)
+         << ", \"sin_cleared_ns\": " << Fixed(Get("state/sin/cleared"), 3) << "}\n}\n";
 }
 
 double Summary::Get(const std::string& name) const {

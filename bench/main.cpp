@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
     ProgramSetUp::SetUp(app);
     std::setlocale(LC_NUMERIC, "C"); // the console reporter prints with printf
     quivelabench::RegisterPlotBenchmarks();
+    quivelabench::RegisterVectorStateBenchmarks();
     benchmark::RunSpecifiedBenchmarks(&summary);
     summary.PrintTables(std::cout);
     if (!summary.WriteJson(summaryPath)) {
