@@ -91,7 +91,73 @@ void Summary::ReportRuns(const std::vector<Run>& runs) {
         const double ns =
             run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
         nsPerItem_[run.run_name.function_name] = ns / count;
+        for (const auto& [counter, value] : run.counters)
+            counters_[run.run_name.function_name][counter] = double(value);
     }
+}
+
+double Summary::Counter(const std::string& name, const std::string& counter) const {
+    const auto run = counters_.find(name);
+    if (run == counters_.end())
+        return std::numeric_limits<double>::quiet_NaN();
+    const auto found = run->second.find(counter);
+    return found == run->second.end() ? std::numeric_limits<double>::quiet_NaN() : found->second;
+}
+
+void Summary::PrintPlots(std::ostream& out) const {
+    out << "\nWhole plot through Form1's DesenharF against SolveRange of the same curve, ms\n"
+        << "(range: before the QApplication exists; in app: after it, with a plot drawn)\n";
+    out << Pad("curve", 38) << Pad("click", 9) << Pad("range", 9) << Pad("in app", 9)
+        << Pad("click/range", 13) << "in app/range\n";
+    const std::vector<PlotCurve>& curves = PlotCurves();
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        const std::string n = std::to_string(i);
+        const double click = Get("plot/click/" + n), range = Get("plot/range/" + n),
+                     app = Get("plot/range-app/" + n);
+        out << Pad(curves[i].name, 38) << Pad(Fixed(click / 1e6, 2), 9)
+            << Pad(Fixed(range / 1e6, 2), 9) << Pad(Fixed(app / 1e6, 2), 9)
+            << Pad(Fixed(click / range, 2), 13) << Fixed(app / range, 2) << "\n";
+    }
+    out << "\nLive view of a " << kPlotLiveCharacters
+        << "-character plot (worst of 3): first repaint after "
+        << Fixed(Counter("plot/live", "first_ms"), 1) << " ms, longest without one "
+        << Fixed(Counter("plot/live", "gap_ms"), 1) << " ms, "
+        << Fixed(Counter("plot/live", "repaints"), 0) << " repaints or more in "
+        << Fixed(Get("plot/live") / 1e6, 0) << " ms\n";
+    const double inUse = Counter("state/toolkit", "in_use");
+    const double dirty = Get("state/sin/dirty"), cleared = Get("state/sin/cleared");
+    out << "\nUpper halves of the vector registers after the toolkit painted: "
+        << (inUse == 1   ? "in use"
+            : inUse == 0 ? "not in use"
+                         : "unknown")
+        << "; sin " << Fixed(dirty, 2) << " ns with them in use, " << Fixed(cleared, 2)
+        << " ns cleared (x" << Fixed(dirty / cleared, 2) << ")\n";
+}
+
+void Summary::WritePlotsJson(std::ostream& json) const {
+    json << "  \"plots\": [\n";
+    const std::vector<PlotCurve>& curves = PlotCurves();
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        const std::string n = std::to_string(i);
+        const double click = Get("plot/click/" + n), range = Get("plot/range/" + n),
+                     app = Get("plot/range-app/" + n);
+        json << "    {\"curve\": " << Quoted(curves[i].name)
+             << ", \"click_ms\": " << Fixed(click / 1e6, 3)
+             << ", \"range_ms\": " << Fixed(range / 1e6, 3)
+             << ", \"range_in_app_ms\": " << Fixed(app / 1e6, 3)
+             << ", \"click_range\": " << Fixed(click / range, 4)
+             << ", \"in_app_range\": " << Fixed(app / range, 4) << "}"
+             << (i + 1 < curves.size() ? ",\n" : "\n");
+    }
+    json << "  ],\n  \"live_view\": {\"characters\": " << kPlotLiveCharacters
+         << ", \"plot_ms\": " << Fixed(Get("plot/live") / 1e6, 1)
+         << ", \"first_repaint_ms\": " << Fixed(Counter("plot/live", "first_ms"), 2)
+         << ", \"longest_gap_ms\": " << Fixed(Counter("plot/live", "gap_ms"), 2)
+         << ", \"repaints\": " << Fixed(Counter("plot/live", "repaints"), 0) << "},\n";
+    json << "  \"vector_state\": {\"in_use_after_toolkit\": "
+         << Fixed(Counter("state/toolkit", "in_use"), 0)
+         << ", \"sin_in_use_ns\": " << Fixed(Get("state/sin/dirty"), 3)
+         << ", \"sin_cleared_ns\": " << Fixed(Get("state/sin/cleared"), 3) << "}\n}\n";
 }
 
 double Summary::Get(const std::string& name) const {
@@ -134,10 +200,7 @@ void Summary::PrintTables(std::ostream& out) const {
             << Pad(Fixed(ns * chars / 1e3, 1) + " us", 12) << Fixed(ns, 2) << " ns per character\n";
     }
 
-    out << "\nWhole plot through Form1's DesenharF, ms per plot\n";
-    const char* plots[] = {"4sen(x)", "tgh (cos (7/log (3x)))", "sum of 500 x (999 tokens)"};
-    for (int i = 0; i < 3; ++i)
-        out << Pad(plots[i], 28) << Fixed(Get("plot/" + std::to_string(i)) / 1e6, 2) << "\n";
+    PrintPlots(out);
 }
 
 bool Summary::WriteJson(const std::string& path) const {
@@ -182,9 +245,8 @@ bool Summary::WriteJson(const std::string& path) const {
              << ", \"ns_per_character\": " << Fixed(ns, 3) << "}"
              << (i + 1 < kParseChars.size() ? ",\n" : "\n");
     }
-    json << "  ],\n  \"plot_ms\": {\"4sen(x)\": " << Fixed(Get("plot/0") / 1e6, 3)
-         << ", \"tgh (cos (7/log (3x)))\": " << Fixed(Get("plot/1") / 1e6, 3)
-         << ", \"sum of 500 x\": " << Fixed(Get("plot/2") / 1e6, 3) << "}\n}\n";
+    json << "  ],\n";
+    WritePlotsJson(json);
     std::ofstream file(path);
     file << json.str();
     return bool(file);

@@ -30,11 +30,16 @@ private:
     };
 
     double Get(const std::string& name) const; // NaN when it did not run
+    // A user counter of a benchmark's median (or only) run; NaN when none.
+    double Counter(const std::string& name, const std::string& counter) const;
+    void PrintPlots(std::ostream& out) const;
+    void WritePlotsJson(std::ostream& json) const;
     std::vector<EngineRow> EngineRows() const;
     // Geometric mean over the expressions of ratio r.
     static double MeanRatio(const std::vector<EngineRow>& rows, int r);
 
     std::map<std::string, double> nsPerItem_;
+    std::map<std::string, std::map<std::string, double>> counters_;
 };
 
 } // namespace quivelabench

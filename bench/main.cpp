@@ -5,6 +5,8 @@
 #include "Benchmarks.h"
 #include "Summary.h"
 
+#include "app/ProgramSetUp.h"
+
 #include <QApplication>
 
 #include <clocale>
@@ -42,18 +44,22 @@ int main(int argc, char** argv) {
     // loops (ours clears it on entry), which would skew every ratio.
     quivelabench::Summary summary;
     quivelabench::RegisterEngineBenchmarks();
+    quivelabench::RegisterCleanPlotBenchmarks();
     benchmark::RunSpecifiedBenchmarks(&summary);
     benchmark::ClearRegisteredBenchmarks();
 
-    // Then what users run: the plot through the real main window.
+    // Then what users run: the plot through the real main window, in an
+    // application set up as the program sets it up.
     std::vector<char*> plotArgv;
     for (std::string& arg : plotArgs)
         plotArgv.push_back(arg.data());
     int plotArgc = static_cast<int>(plotArgv.size());
     benchmark::Initialize(&plotArgc, plotArgv.data());
     QApplication app(plotArgc, plotArgv.data());
+    ProgramSetUp::SetUp(app);
     std::setlocale(LC_NUMERIC, "C"); // the console reporter prints with printf
     quivelabench::RegisterPlotBenchmarks();
+    quivelabench::RegisterVectorStateBenchmarks();
     benchmark::RunSpecifiedBenchmarks(&summary);
     summary.PrintTables(std::cout);
     if (!summary.WriteJson(summaryPath)) {

@@ -141,18 +141,29 @@ void FillDot(const Raster& raster, QPointF device, int diameter, QRgb rgb) {
     // small round dot looks on screen).
     const int px = static_cast<int>(std::floor(device.x()));
     const int py = static_cast<int>(std::floor(device.y()));
+    if (diameter == 1) {
+        // The plot's usual point, tens of thousands of times a plot.
+        if (px >= 0 && py >= 0 && px < raster.width && py < raster.height)
+            raster.bits[py * raster.stride + px] = rgb;
+        return;
+    }
     const int x0 = px - (diameter - 1) / 2, y0 = py - (diameter - 1) / 2;
+    const int jEnd = std::min(y0 + diameter, raster.height);
+    const int iBegin = std::max(x0, 0), iEnd = std::min(x0 + diameter, raster.width);
+    if (diameter <= 3) {
+        for (int j = std::max(y0, 0); j < jEnd; ++j)
+            std::fill(raster.bits + j * raster.stride + iBegin,
+                      raster.bits + j * raster.stride + std::max(iBegin, iEnd), rgb);
+        return;
+    }
     const double cx = x0 + diameter / 2.0, cy = y0 + diameter / 2.0;
     const double r2 = diameter * diameter / 4.0;
-    const int jEnd = std::min(y0 + diameter, raster.height);
-    const int iEnd = std::min(x0 + diameter, raster.width);
     for (int j = std::max(y0, 0); j < jEnd; ++j) {
         QRgb* row = raster.bits + j * raster.stride;
-        for (int i = std::max(x0, 0); i < iEnd; ++i) {
+        for (int i = iBegin; i < iEnd; ++i) {
             const double ddx = i + 0.5 - cx, ddy = j + 0.5 - cy;
-            if (diameter > 3 && ddx * ddx + ddy * ddy > r2)
-                continue;
-            row[i] = rgb;
+            if (ddx * ddx + ddy * ddy <= r2)
+                row[i] = rgb;
         }
     }
 }
@@ -246,6 +257,11 @@ void DrawingWindow::Drawn() {
         repaint();
         sinceRepaint_.restart();
     }
+}
+
+void DrawingWindow::ShowProgress() {
+    if (!persistent_)
+        Drawn();
 }
 
 void DrawingWindow::Clear() {
@@ -465,9 +481,15 @@ void DrawingWindow::mouseMoveEvent(QMouseEvent* event) {
     // The pointer stands on a pixel; report that pixel's centre, so that the
     // middle pixel of a window reads as the middle of its scale.
     const QPointF pos = event->position();
-    const QPointF user = ToUser(QPointF(std::floor(pos.x()) + 0.5, std::floor(pos.y()) + 0.5));
-    double x = 0, y = 0;
-    if (ToFloat(user.x(), x) && ToFloat(user.y(), y))
-        emit MouseMoved(index_, static_cast<float>(x), static_cast<float>(y));
+    const QPoint pixel(static_cast<int>(std::floor(pos.x())),
+                       static_cast<int>(std::floor(pos.y())));
+    // Only the drawing area has coordinates: over the frame around it the
+    // scale would run past its ends (10.09 at a normal view's corner).
+    if (contentsRect().contains(pixel)) {
+        const QPointF user = ToUser(QPointF(pixel) + QPointF(0.5, 0.5));
+        double x = 0, y = 0;
+        if (ToFloat(user.x(), x) && ToFloat(user.y(), y))
+            emit MouseMoved(index_, static_cast<float>(x), static_cast<float>(y));
+    }
     QWidget::mouseMoveEvent(event);
 }

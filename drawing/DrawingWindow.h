@@ -66,6 +66,12 @@ public:
     // the drawing state looked up once for all: a plot's thousands of points
     // in one call.
     void PSet(std::span<const QPointF> points, QColor colour);
+    // A live window shown during a plot shows what it holds now, unless it
+    // did so less than ~30 ms ago. Drawing into it does this by itself; a
+    // plot calls it after each stretch of samples too, so that the window
+    // comes up, and keeps showing the plot's progress, while the samples set
+    // no point in it.
+    void ShowProgress();
     // A line in the ink colour, current line width and style; the current
     // point moves to its end.
     void Line(double x1, double y1, double x2, double y2);
@@ -98,7 +104,8 @@ public:
     QImage Image() const;
 
 signals:
-    // Pointer moved over the window, in user coordinates (single precision).
+    // Pointer moved over the drawing area (not the frame around it), in user
+    // coordinates (single precision).
     void MouseMoved(int index, float x, float y);
 
 protected:

@@ -17,6 +17,9 @@
 
 using namespace quivela::expression;
 
+// The parser counts the characters of a text in a 16-bit integer.
+static_assert(clsEquation::LongestText == static_cast<std::size_t>(kInt16Max));
+
 struct clsEquation::State {
     bool resultStale = false;
     bool parseCurrent = true; // an object never assigned holds the empty expression

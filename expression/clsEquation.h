@@ -36,6 +36,10 @@ public:
 
     std::string Equation() const;
     void SetEquation(std::string_view text); // UTF-8
+    // The longest text the language takes, in characters (code points); a
+    // longer one raises the overflow error 6 at its first Solve. Callers that
+    // build texts use it to stop building once a text can no longer be taken.
+    static constexpr std::size_t LongestText = 32767;
 
     void VarRemove(std::string_view name);
 

@@ -20,26 +20,50 @@ qsizetype UnitsOf(const QByteArray& utf8, std::size_t from, std::size_t to) {
         .size();
 }
 
+// Characters as the engine counts them: code points, where a lone surrogate
+// (which reaches the engine as U+FFFD) is one.
+qsizetype Characters(QStringView text) {
+    qsizetype pairs = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()) {
+            ++pairs;
+            ++i;
+        }
+    }
+    return text.size() - pairs;
+}
+
 // outer with every token the parser reads as the variable x replaced by
 // "(", inner, ")"; the rest of outer is kept character for character. The
 // parser reports byte spans of the UTF-8 text; each begins and ends at an
 // ASCII character, so the text between two spans is whole characters.
+//
+// The text grows by the length of inner at each x: two texts of the longest
+// length would compose to over 500 million characters. Building stops as
+// soon as the text is longer than the engine takes, which then reports the
+// overflow of that text at once; the pieces already joined are returned.
 QString ReplaceVariableX(const QString& outer, const QString& inner) {
     const QByteArray utf8 = outer.toUtf8();
     const QString replacement = QLatin1Char('(') + inner + QLatin1Char(')');
+    const qsizetype replacementCharacters = Characters(replacement);
+    const auto longest = static_cast<qsizetype>(clsEquation::LongestText);
     QString result;
     std::size_t byte = 0; // byte offset in utf8 up to which outer has been copied
     qsizetype unit = 0;   // the same place in outer's UTF-16 units
+    qsizetype characters = 0;
     const std::string_view bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     for (const TextSpan& span : VariableSpans(bytes, "x")) {
         const std::size_t end = span.begin + span.length;
         if (span.begin < byte || end > bytes.size())
             continue; // cannot happen for spans of this very text; never cut beyond it
-        const qsizetype before = UnitsOf(utf8, byte, span.begin);
-        result += QStringView(outer).sliced(unit, before);
+        const QStringView before = QStringView(outer).sliced(unit, UnitsOf(utf8, byte, span.begin));
+        result += before;
         result += replacement;
-        unit += before + UnitsOf(utf8, span.begin, end);
+        characters += Characters(before) + replacementCharacters;
+        unit += before.size() + UnitsOf(utf8, span.begin, end);
         byte = end;
+        if (characters > longest)
+            return result;
     }
     result += QStringView(outer).sliced(unit);
     return result;

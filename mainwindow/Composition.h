@@ -36,6 +36,9 @@ inline constexpr int kUndefinedValue = 5;
 // either case) are replaced by "(", g, ")"; names such as exp( or max( and
 // identifiers such as x2 are left alone. parameter is the text of a (fa) or
 // b (bf), normally PlainDecimal of its value; the other operations ignore it.
+// A composition stops growing once it is longer than
+// clsEquation::LongestText characters: it is then the text built so far,
+// which the engine rejects with the overflow error.
 QString Compose(Operation op, const QString& f, const QString& g, const QString& parameter);
 
 // A double as the parser reads it back: "." as the decimal point, no

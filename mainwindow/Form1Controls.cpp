@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -44,6 +45,11 @@ QLabel* Label(QWidget* parent, const char* name, const char* caption, int left, 
 QLineEdit* TextBox(QWidget* parent, const char* name, const char* text, const char* tip, int left,
                    int top, int width, int height = 345) {
     auto* t = new QLineEdit(QString::fromUtf8(text), parent);
+    // The boxes hold expressions of any length: the toolkit's default limit
+    // would cut a long text, typed, pasted or composed, without a word, and
+    // the cut text would be plotted. How long an expression may be is the
+    // engine's to say.
+    t->setMaxLength(std::numeric_limits<int>::max());
     if (tip[0] != '\0') {
         t->setToolTip(QString::fromUtf8(tip));
         // Screen readers name a text box by its tooltip, which says what

@@ -32,13 +32,24 @@ inline constexpr double kEnlargedBound = 14.0;
 // The abscissae of a plot, in order: kStart, then each the previous one
 // plus kStep while it is not beyond kEnd. A whole range at once, so that an
 // evaluation of many values in one call can be given them.
-std::vector<double> Abscissae();
+const std::vector<double>& Abscissae();
+
+// Most samples evaluated in one call of the engine during a plot.
+inline constexpr std::size_t kMostPerChunk = 1024;
 
 // Gives text to the expression object and plots every sample in colour.
 // An error of the engine stops the loop where it is raised and propagates
 // as a Failure; the points already set stay. Returns whether any sample had
 // a value.
-bool Plot(clsEquation& equation, const std::string& text, const Views& views, QColor colour);
+//
+// The curve is evaluated in chunks of samples, and each chunk's points are
+// set before the next chunk is evaluated, so that the live view shows a slow
+// curve growing from left to right. chunk 0 sizes the chunks as the plot
+// goes: kMostPerChunk samples, fewer when they are slow. Any other value is
+// the size of every chunk (but the last). The pictures and the sample an
+// error stops at do not depend on the chunks.
+bool Plot(clsEquation& equation, const std::string& text, const Views& views, QColor colour,
+          std::size_t chunk = 0);
 
 // The samples' points: into the normal and then the live view when
 // -8 < x < 8 and -8 < y < 8, into the enlarged view when -14 < x < 14

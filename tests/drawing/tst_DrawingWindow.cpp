@@ -423,25 +423,49 @@ void TestDrawingWindow::substitutesFonts() {
     QCOMPARE(pictures[0], pictures[1]);
 }
 
+// A pixel of the drawing area reports its centre; a pixel of the frame
+// around it reports nothing.
 void TestDrawingWindow::mouseMoveReportsUserCoordinates_data() {
     QTest::addColumn<int>("side");
     QTest::addColumn<double>("edge");
     QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<bool>("reported");
     QTest::addColumn<QPointF>("user");
     const int f = DrawingWindow::kFrameWidth;
     const double halfNormal = 10.0 / (347 - 2 * f), halfEnlarged = 16.0 / (713 - 2 * f);
-    QTest::newRow("normal centre") << NormalSide << 10.0 << QPoint(173, 173) << QPointF(0, 0);
+    const int nPixels = Twips(NormalSide), nLast = nPixels - f - 1;
+    const int eLast = Twips(EnlargedSide) - f - 1;
+    QTest::newRow("normal centre")
+        << NormalSide << 10.0 << QPoint(173, 173) << true << QPointF(0, 0);
     QTest::newRow("normal top-left")
-        << NormalSide << 10.0 << QPoint(f, f) << QPointF(-10 + halfNormal, 10 - halfNormal);
-    QTest::newRow("enlarged top-left")
-        << EnlargedSide << 16.0 << QPoint(f, f) << QPointF(-16 + halfEnlarged, 16 - halfEnlarged);
-    QTest::newRow("enlarged centre") << EnlargedSide << 16.0 << QPoint(356, 356) << QPointF(0, 0);
+        << NormalSide << 10.0 << QPoint(f, f) << true << QPointF(-10 + halfNormal, 10 - halfNormal);
+    QTest::newRow("normal bottom-right") << NormalSide << 10.0 << QPoint(nLast, nLast) << true
+                                         << QPointF(10 - halfNormal, -10 + halfNormal);
+    QTest::newRow("enlarged top-left") << EnlargedSide << 16.0 << QPoint(f, f) << true
+                                       << QPointF(-16 + halfEnlarged, 16 - halfEnlarged);
+    QTest::newRow("enlarged bottom-right") << EnlargedSide << 16.0 << QPoint(eLast, eLast) << true
+                                           << QPointF(16 - halfEnlarged, -16 + halfEnlarged);
+    QTest::newRow("enlarged centre")
+        << EnlargedSide << 16.0 << QPoint(356, 356) << true << QPointF(0, 0);
+    const QPoint frame[] = {{0, 0},
+                            {f - 1, f - 1},
+                            {f - 1, 173},
+                            {173, 0},
+                            {nLast + 1, 173},
+                            {173, nLast + 1},
+                            {nPixels - 1, nPixels - 1}};
+    for (const QPoint& p : frame)
+        QTest::addRow("normal frame at %d, %d", p.x(), p.y())
+            << NormalSide << 10.0 << p << false << QPointF();
+    QTest::newRow("enlarged frame, bottom-right")
+        << EnlargedSide << 16.0 << QPoint(eLast + 1, eLast + 1) << false << QPointF();
 }
 
 void TestDrawingWindow::mouseMoveReportsUserCoordinates() {
     QFETCH(int, side);
     QFETCH(double, edge);
     QFETCH(QPoint, pixel);
+    QFETCH(bool, reported);
     QFETCH(QPointF, user);
     auto w = MakeView(7, side, edge);
     QVERIFY(w->hasMouseTracking());
@@ -449,10 +473,15 @@ void TestDrawingWindow::mouseMoveReportsUserCoordinates() {
     QMouseEvent move(QEvent::MouseMove, QPointF(pixel) + QPointF(0.3, 0.6), w->mapToGlobal(pixel),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w.get(), &move);
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.count(), reported ? 1 : 0);
+    if (!reported)
+        return;
     QCOMPARE(spy.at(0).at(0).toInt(), 7);
     QVERIFY(std::fabs(spy.at(0).at(1).toFloat() - user.x()) < 1e-5);
     QVERIFY(std::fabs(spy.at(0).at(2).toFloat() - user.y()) < 1e-5);
+    // Within the scale, never beyond its ends.
+    QVERIFY(std::fabs(spy.at(0).at(1).toFloat()) < edge);
+    QVERIFY(std::fabs(spy.at(0).at(2).toFloat()) < edge);
 }
 
 QTEST_MAIN(TestDrawingWindow)

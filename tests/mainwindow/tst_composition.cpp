@@ -35,6 +35,8 @@ private slots:
     void compositionReplacesTheVariable();
     void composedTextEvaluates_data();
     void composedTextEvaluates();
+    void compositionStopsPastTheLongestText_data();
+    void compositionStopsPastTheLongestText();
     void plainDecimal_data();
     void plainDecimal();
     void plainDecimalLongForms();
@@ -209,6 +211,57 @@ void CompositionTest::composedTextEvaluates() {
     QFETCH(double, value);
     const QString parameter = Composition::PlainDecimal(3.0);
     QCOMPARE(Solved(Composition::Compose(op, f, g, parameter)), value);
+}
+
+// A composition grows by g at each x of f: it is built whole up to the
+// longest text the engine takes and stops at the first x that takes it past
+// that, so that two texts of the longest length never make half a billion
+// characters. Characters are counted as the engine counts them.
+void CompositionTest::compositionStopsPastTheLongestText_data() {
+    QTest::addColumn<QString>("f");
+    QTest::addColumn<QString>("g");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("overflow"); // the engine's answer to expected
+    const int longest = int(clsEquation::LongestText);
+    const QString space = QStringLiteral(" ");
+    auto g = [&](int length) { return QStringLiteral("x") + space.repeated(length - 1); };
+    auto sum = [](const QString& term, int terms) {
+        QStringList all;
+        for (int i = 0; i < terms; ++i)
+            all << term;
+        return all.join(QLatin1Char('+'));
+    };
+    QTest::newRow("(g) at the longest")
+        << "x" << g(longest - 2) << "(" + g(longest - 2) + ")" << false;
+    QTest::newRow("(g) one past") << "x" << g(longest - 1) << "(" + g(longest - 1) + ")" << true;
+    // (g) is 102 characters: 318 of them and their + make 32,753, 319 pass.
+    QTest::newRow("stops at the x that passes")
+        << sum("x", 1000) << g(100) << sum("(" + g(100) + ")", 319) << true;
+    QTest::newRow("f and g of the longest length")
+        << sum("x", (longest + 1) / 2) << sum("x", (longest + 1) / 2)
+        << "(" + sum("x", (longest + 1) / 2) + ")" << true;
+    // Outside the Basic Multilingual Plane a character is two UTF-16 units.
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("wide characters count once")
+        << "x" << smile.repeated(longest - 2) << "(" + smile.repeated(longest - 2) + ")" << false;
+    QTest::newRow("wide characters, one past")
+        << "x" << smile.repeated(longest - 1) << "(" + smile.repeated(longest - 1) + ")" << true;
+}
+
+void CompositionTest::compositionStopsPastTheLongestText() {
+    QFETCH(QString, f);
+    QFETCH(QString, g);
+    QFETCH(QString, expected);
+    QFETCH(bool, overflow);
+    QCOMPARE(Composition::Compose(Operation::Compfg, f, g, QString()), expected);
+    QCOMPARE(Composition::Compose(Operation::Compgf, g, f, QString()), expected);
+    int number = 0;
+    try {
+        Solved(expected);
+    } catch (const EngineError& error) {
+        number = error.Number();
+    }
+    QCOMPARE(number == 6, overflow);
 }
 
 void CompositionTest::plainDecimal_data() {

@@ -6,10 +6,12 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
+#include <tuple>
 
 namespace {
 
@@ -38,6 +40,8 @@ class TestForm1Input : public QObject {
 private slots:
     void enter_data();
     void enter();
+    void longTextReachesTheEngine_data();
+    void longTextReachesTheEngine();
     void tabChain_data();
     void tabChain();
     void arrowsMoveBetweenOptions();
@@ -138,6 +142,68 @@ void TestForm1Input::enter() {
         QVERIFY(CountColour(*form->Picture1(1), QColor(0, 0, 255)) > 100);
     if (option == QStringLiteral("DesenharF"))
         QCOMPARE(form->Picture1(1)->Image() != before, key != Qt::Key_Escape);
+}
+
+// A text longer than the engine takes, typed past the toolkit's usual limit
+// of 32,767 characters or pasted whole, stays whole in its box and reaches
+// the engine, which reports the overflow. Cut at 32,767 characters, each of
+// these texts would be a valid expression, plotted or used without a word.
+void TestForm1Input::longTextReachesTheEngine_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before"); // option or button clicked before, if any
+    QTest::addColumn<bool>("pasted");    // else typed after the first 32,767
+    QTest::addColumn<QString>("message");
+    const QString plot = QString::fromUtf8("Erro na expressão analítica:\r\n\r\n");
+    const QString operation = QStringLiteral("Erro:\r\n\r\n");
+    const std::tuple<const char*, const char*, QString> boxes[] = {
+        {"FunçãoF", "", plot},
+        {"FunçãoG", "", plot},
+        {"ValorDeA", "Optionfa", operation},
+        {"ValorDeB", "Optionbf", operation},
+        {"Abcissa", "DesenharF", plot}};
+    for (const auto& [box, before, heading] : boxes)
+        for (const bool pasted : {false, true})
+            QTest::addRow("%s, %s", box, pasted ? "pasted" : "typed")
+                << QString::fromUtf8(box) << QString::fromUtf8(before) << pasted
+                << heading + QStringLiteral("Excesso de capacidade");
+    // The operation's own text has no engine behind Enter while an option is
+    // chosen (the option writes its text anew); it holds all the same.
+    QTest::newRow("Função, pasted")
+        << QString::fromUtf8("Função") << QString() << true << QString();
+}
+
+void TestForm1Input::longTextReachesTheEngine() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(bool, pasted);
+    QFETCH(QString, message);
+    QString text = QStringLiteral("x");
+    while (text.size() < 40'000)
+        text += QStringLiteral("+x");
+    auto form = OpenForm1();
+    if (!before.isEmpty())
+        Click(form.get(), before.toUtf8().constData());
+    auto* edit = Control<QLineEdit>(form.get(), box.toUtf8().constData());
+    edit->setFocus();
+    edit->clear();
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        text = text.left(32'767);
+        edit->setText(text);
+        QCOMPARE(edit->text(), text);
+        edit->end(false);
+        QTest::keyClicks(edit, QStringLiteral("+x"));
+        text += QStringLiteral("+x");
+    }
+    QCOMPARE(edit->text(), text);
+    if (message.isEmpty())
+        return;
+    const ModalSeen seen = WithModal([&] { QTest::keyClick(edit, Qt::Key_Return); });
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.text, message);
+    QCOMPARE(edit->text(), text);
 }
 
 void TestForm1Input::tabChain_data() {

@@ -61,6 +61,8 @@ private slots:
     void operation();
     void typedFunctions_data();
     void typedFunctions();
+    void longTexts_data();
+    void longTexts();
     void parameter_data();
     void parameter();
     void missingParameterClearsNothing_data();
@@ -219,6 +221,53 @@ void TestForm1Operations::typedFunctions() {
     QCOMPARE(Funcao(form.get()), text);
     QCOMPARE(ShowsNear(*form->Picture1(3), x, y, Red), shown);
     QCOMPARE(ShowsNear(*form->Picture1(9), x, y, Red), shown);
+}
+
+// Texts longer than the engine takes: the overflow is reported at once, with
+// the text in Função as far as it was built, and nothing is plotted; never a
+// text cut short and plotted, nor a parenthesis error from the cut.
+void TestForm1Operations::longTexts_data() {
+    QTest::addColumn<QString>("f");
+    QTest::addColumn<QString>("g");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("text");    // Função afterwards
+    QTest::addColumn<QString>("message"); // empty: plotted
+    auto sum = [](int terms) {
+        return QStringLiteral("x") + QStringLiteral("+x").repeated(terms - 1);
+    };
+    const QString longest = sum(16384); // 32,767 characters
+    const QString overflow = QStringLiteral("Erro:\r\n\r\nExcesso de capacidade");
+    QTest::newRow("f o g, both of the longest length") << longest << longest << "OptionCompfg"
+                                                       << "(" + longest + ")" << overflow;
+    QTest::newRow("g o f, both of the longest length") << longest << longest << "OptionCompgf"
+                                                       << "(" + longest + ")" << overflow;
+    QTest::newRow("f + g, past the longest")
+        << sum(10000) << sum(10000) << "OptionSoma"
+        << "(" + sum(10000) + ")+(" + sum(10000) + ")" << overflow;
+    const QString padded = QStringLiteral("x") + QStringLiteral(" ").repeated(32764);
+    QTest::newRow("f o g, at the longest") << "x" << padded << "OptionCompfg"
+                                           << "(" + padded + ")" << QString();
+}
+
+void TestForm1Operations::longTexts() {
+    QFETCH(QString, f);
+    QFETCH(QString, g);
+    QFETCH(QString, option);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    auto form = OpenForm1();
+    Control<QLineEdit>(form.get(), "FunçãoF")->setText(f);
+    Control<QLineEdit>(form.get(), "FunçãoG")->setText(g);
+    ChooseOption(form.get(), option);
+    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
+    QCOMPARE(seen.shown ? seen.text : QString(), message);
+    QCOMPARE(Funcao(form.get()), text);
+    QCOMPARE(form->Desenhado(Form1::O), message.isEmpty());
+    // y = x where it is plotted; no point at all where it is not.
+    QCOMPARE(CountColour(*form->Picture1(3), Red) > 0, message.isEmpty());
+    QCOMPARE(CountColour(*form->Picture1(9), Red) > 0, message.isEmpty());
+    if (message.isEmpty())
+        QVERIFY(ShowsNear(*form->Picture1(3), 2, 2, Red));
 }
 
 void TestForm1Operations::parameter_data() {

@@ -1,10 +1,14 @@
 // The sampling of a plot and the bounds of the three views of a graph.
 #include "drawing/DrawingWindow.h"
 #include "drawing/Twips.h"
+#include "expression/clsEquation.h"
+#include "mainwindow/Composition.h"
+#include "mainwindow/Failure.h"
 #include "mainwindow/Plotter.h"
 
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -16,6 +20,8 @@ private slots:
     void abscissae();
     void bounds_data();
     void bounds();
+    void chunksAsOnePass_data();
+    void chunksAsOnePass();
 };
 
 // Samples named by their place in the range; the values are those of
@@ -95,6 +101,80 @@ void TestPlotter::bounds() {
     QCOMPARE(has(*normal), views.contains('n'));
     QCOMPARE(has(*live), views.contains('l'));
     QCOMPARE(has(*enlarged), views.contains('e'));
+}
+
+// A plot evaluated in chunks sets the same points as one pass over the whole
+// range, and an error stops it at the same sample, wherever that sample falls
+// in a chunk. The views are wide enough for every sample to have a pixel of
+// its own, so one sample more or less shows.
+void TestPlotter::chunksAsOnePass_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("errorAt"); // sample the plot stops at, -1 for none
+    const std::vector<double> xs = Plotter::Abscissae();
+    auto at = [&](int k) { return Composition::PlainDecimal(xs[size_t(k)]); };
+    QTest::newRow("no error") << "x/10" << -1;
+    // 0 * 1/(x - c) is 0 but at x = c, where it is a division by zero.
+    for (const int k : {0, 1, 15, 16, 500, 999, 1000, 1023, 1024, 20480, 27999, 28000})
+        QTest::addRow("error at sample %d", k) << "x/10+0*(1/(x-" + at(k) + "))" << k;
+    // Undefined up to sample 1000, as a chunk begins: nothing set there.
+    QTest::newRow("undefined, then defined") << "0.5+0*sqr(x-" + at(1000) + ")" << -1;
+}
+
+void TestPlotter::chunksAsOnePass() {
+    QFETCH(QString, text);
+    QFETCH(int, errorAt);
+    struct Plotted {
+        std::array<std::unique_ptr<DrawingWindow>, 3> views;
+        int error = 0;
+    };
+    auto plot = [&](std::size_t chunk) {
+        Plotted p;
+        const double edges[3] = {8, 8, 14};
+        for (int i = 0; i < 3; ++i) {
+            auto& w = p.views[size_t(i)] = std::make_unique<DrawingWindow>(i * 3 + 1);
+            const int f = DrawingWindow::kFrameWidth;
+            // A pixel per sample, each sample in the middle of its pixel (the
+            // toolkit's painter takes no image wider than 32,767 pixels).
+            w->resize(int(edges[i] * 2000) + 2 * f, 8 + 2 * f);
+            w->SetScale(-edges[i] - 0.0005, 2, edges[i] - 0.0005, -2);
+            w->SetPersistent(true);
+            w->Clear();
+        }
+        clsEquation equation;
+        try {
+            Plotter::Plot(equation, text.toStdString(),
+                          {p.views[0].get(), p.views[1].get(), p.views[2].get()}, Qt::red, chunk);
+        } catch (const Failure& e) {
+            p.error = e.Number();
+        }
+        return p;
+    };
+    const Plotted whole = plot(Plotter::Abscissae().size());
+    QCOMPARE(whole.error, errorAt < 0 ? 0 : 11);
+    // The one pass itself stops at the erroring sample: the sample before it
+    // is drawn, it is not.
+    if (errorAt >= 0) {
+        const double x = Plotter::Abscissae()[size_t(errorAt)];
+        const DrawingWindow& enlarged = *whole.views[2];
+        const QImage im = enlarged.Image();
+        // The pixel the point of the sample at x falls in (rounded to single
+        // precision first, as the window does).
+        auto drawn = [&](double at) {
+            const QPointF p = enlarged.ToWidget(float(at), float(at / 10));
+            return QColor(im.pixel(int(std::floor(p.x())), int(std::floor(p.y())))) == Qt::red;
+        };
+        QVERIFY(!drawn(x));
+        if (errorAt > 1) // the first sample, x = -14, is outside every view
+            QVERIFY(drawn(Plotter::Abscissae()[size_t(errorAt - 1)]));
+    }
+    for (const std::size_t chunk :
+         {std::size_t(0), std::size_t(1000), Plotter::kMostPerChunk, std::size_t(7)}) {
+        const Plotted chunked = plot(chunk);
+        QCOMPARE(chunked.error, whole.error);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(chunked.views[size_t(i)]->Image() == whole.views[size_t(i)]->Image(),
+                     qPrintable(QStringLiteral("view %1, chunks of %2").arg(i).arg(chunk)));
+    }
 }
 
 QTEST_MAIN(TestPlotter)
