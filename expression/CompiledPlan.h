@@ -5,7 +5,6 @@
 #include "expression/Tokens.h"
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -70,33 +69,21 @@ public:
     Outcome Run(const ParsedExpression& parsed, const VariableTable& variables,
                 std::span<const int> bindings, RandomGenerator& random);
 
-    // Operations of the plan. Call runs a library formula by its index; the
-    // others are the arithmetic of the operators and the most used formulas
-    // written out, step for step as the library checks them.
+    // Operations of the plan. Call runs a formula of the library (a function
+    // or a binary operator) by its index; the sum, difference and product
+    // have their own, so that runs of them can be checked together.
     enum class Op : std::uint8_t {
         Negate,
         Add,
         Sub,
         Mul,
-        Div,
-        IntegerDivide,
-        Remainder,
-        Power,
-        Sin,
-        Cos,
-        Tan,
-        Exp,
-        Ln,
-        Sqrt,
-        Abs,
-        Tanh,
         Call,
         Rnd,
         Raise,
     };
     struct Instruction {
         Op op;
-        std::uint8_t function; // library index, for Call
+        std::uint8_t function; // formula index, for Call and the arithmetic
         std::int16_t detail;   // Raise: the call token's index, -1 for none
         std::int32_t a;        // first operand register
         std::int32_t b;        // second operand register
@@ -142,22 +129,6 @@ public:
     static constexpr std::size_t kMaxVariants = 64;
 
 private:
-    // Flags per sample, without the packing of std::vector<bool>.
-    class SuspectFlags {
-    public:
-        void resize(std::size_t n) {
-            if (n > size_) {
-                flags_ = std::make_unique<bool[]>(n);
-                size_ = n;
-            }
-        }
-        bool* get() { return flags_.get(); }
-
-    private:
-        std::unique_ptr<bool[]> flags_;
-        std::size_t size_ = 0;
-    };
-
     struct Variant {
         std::vector<Instruction> code;
         std::vector<std::int32_t> failing; // instructions that fail, ascending
@@ -185,7 +156,6 @@ private:
     std::vector<double> columns_;        // BatchSize() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
     std::vector<Fault> faults_;
-    SuspectFlags suspect_; // per sample of a block: may have failed at this step
     std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
     std::size_t lastCount_ = 0; // samples of the block being run
     int swept_ = -1;
@@ -195,7 +165,7 @@ private:
     bool usable_ = false;
     bool drawsRandom_ = false;
 
-    friend class PlanBuilder;
+    friend class PlanMachine;
 };
 
 } // namespace quivela::expression

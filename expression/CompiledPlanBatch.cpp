@@ -19,66 +19,6 @@ constexpr std::size_t kShortestBlock = 16;
 
 using Op = CompiledPlan::Op;
 
-// Calls body(j) for every sample j of the lane list, or for 0 .. n-1 when
-// the list is the whole block (no list), each case as its own plain loop.
-template <class Body> inline void ForLanes(const std::int32_t* lanes, std::size_t n, Body body) {
-    if (lanes == nullptr) {
-        for (std::size_t j = 0; j < n; ++j)
-            body(j);
-    } else {
-        for (std::size_t t = 0; t < n; ++t)
-            body(static_cast<std::size_t>(lanes[t]));
-    }
-}
-
-// out[j] = f(a[j], b[j]) for the samples j of the lane list, with the checks
-// of one step; the first step at which a sample fails is kept with its fault.
-template <class F>
-void Each(const std::int32_t* lanes, std::size_t n, const double* a, const double* b, double* out,
-          std::int32_t pc, std::int32_t* failedAt, Fault* faults, F f) {
-    ForLanes(lanes, n, [&](std::size_t j) {
-        CheckedSteps s;
-        out[j] = f(s, a[j], b[j]);
-        if (!s.ok() && failedAt[j] < 0) {
-            failedAt[j] = pc;
-            faults[j] = s.fault();
-        }
-    });
-}
-
-// The same for the steps whose failure shows in the raw result (or its
-// argument): the loop computes the raw results and notes the samples that
-// may have failed; only those are then computed again with the full checks
-// of the step, which decide the fault.
-template <class Raw, class Exact>
-void Quick(const std::int32_t* lanes, std::size_t n, const double* a, const double* b, double* out,
-           std::int32_t pc, std::int32_t* failedAt, Fault* faults, bool* suspect, Raw raw,
-           Exact exact) {
-    bool any = false;
-    ForLanes(lanes, n, [&](std::size_t j) {
-        bool bad = false;
-        out[j] = raw(a[j], b[j], bad);
-        suspect[j] = bad;
-        any |= bad;
-    });
-    if (!any)
-        return;
-    ForLanes(lanes, n, [&](std::size_t j) {
-        if (!suspect[j])
-            return;
-        CheckedSteps s;
-        out[j] = exact(s, a[j], b[j]);
-        if (!s.ok() && failedAt[j] < 0) {
-            failedAt[j] = pc;
-            faults[j] = s.fault();
-        }
-    });
-}
-
-bool NotFinite(double v) {
-    return !std::isfinite(v);
-}
-
 } // namespace
 
 std::size_t CompiledPlan::BatchSize() const {
@@ -132,8 +72,6 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
         failedAt_[static_cast<std::size_t>(j)] = -1;
     std::int32_t* const failedAt = failedAt_.data();
     Fault* const faults = faults_.data();
-    suspect_.resize(block);
-    bool* const suspect = suspect_.get();
     // The whole block runs without a list of samples.
     const bool dense = list.size() == block || (list.size() == lastCount_ && variant == 0);
     const std::int32_t* const l = dense ? nullptr : list.data();
@@ -152,132 +90,10 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             ForLanes(l, n, [&](std::size_t j) { out[j] = -a[j]; });
             break;
         case Op::Add:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double w, bool& bad) {
-                    const double v = u + w;
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double w) { return s.Add(u, w); });
-            break;
         case Op::Sub:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double w, bool& bad) {
-                    const double v = u - w;
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double w) { return s.Sub(u, w); });
-            break;
         case Op::Mul:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double w, bool& bad) {
-                    const double v = u * w;
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double w) { return s.Mul(u, w); });
-            break;
-        case Op::Div:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.Div(u, w); });
-            break;
-        case Op::IntegerDivide:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.IntegerQuotient(u, w); });
-            break;
-        case Op::Remainder:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.IntegerRemainder(u, w); });
-            break;
-        case Op::Power:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.Pow(u, w); });
-            break;
-        case Op::Sin:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::sin(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Sin(u); });
-            break;
-        case Op::Cos:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::cos(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Cos(u); });
-            break;
-        case Op::Tan:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::tan(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Tan(u); });
-            break;
-        case Op::Exp:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::exp(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Exp(u); });
-            break;
-        case Op::Ln:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::log(u);
-                    bad = u <= 0 || NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Ln(u); });
-            break;
-        case Op::Sqrt:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::sqrt(u);
-                    bad = u < 0 || NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Sqrt(u); });
-            break;
-        case Op::Abs:
-            ForLanes(l, n, [&](std::size_t j) { out[j] = std::fabs(a[j]); });
-            break;
-        case Op::Tanh:
-            Each(l, n, a, b, out, step, failedAt, faults, [](CheckedSteps& s, double u, double) {
-                const double e = s.Exp(u);
-                const double f = s.Exp(-u);
-                const double top = s.Sub(e, f);
-                const double bottom = s.Add(e, f);
-                return s.Div(top, bottom);
-            });
-            break;
         case Op::Call:
-            ForLanes(l, n, [&](std::size_t j) {
-                const FunctionResult result = CallFunction(in.function, a[j], b[j], random);
-                out[j] = result.value;
-                if (result.fault != Fault::None && failedAt[j] < 0) {
-                    failedAt[j] = step;
-                    faults[j] = result.fault;
-                }
-            });
+            kFormulas[in.function].block(BlockArgs{l, n, a, b, out, step, failedAt, faults});
             break;
         case Op::Rnd:   // plans that draw do not run in blocks
         case Op::Raise: // the sample raises here, unless it failed before

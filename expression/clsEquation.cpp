@@ -31,8 +31,7 @@ struct clsEquation::State {
     ParsedExpression parsed;
     GeneralReduction reduction;
     CompiledPlan plan;
-    EquationProbe::Path path = EquationProbe::Path::Compiled;
-    int fallbacks = 0;
+    int fallbacks = 0; // evaluations that the plan left to the reduction
 
     // Table handles of parsed.variables, valid while the table's generation
     // and the parse stay the same.
@@ -58,8 +57,7 @@ struct clsEquation::State {
         }
         bindingsGeneration = variables.Generation();
         bindingsValid = true;
-        pure = path == EquationProbe::Path::Compiled && plan.Usable() && allBound &&
-               !plan.DrawsRandom();
+        pure = plan.Usable() && allBound && !plan.DrawsRandom();
     }
 
     void ParseIfNeeded() {
@@ -86,7 +84,7 @@ struct clsEquation::State {
         Bind();
         ++reductions;
         RandomGenerator& random = ProcessRandomGenerator();
-        if (path == EquationProbe::Path::Compiled && plan.Usable() && allBound) {
+        if (plan.Usable() && allBound) {
             RandomGenerator::Snapshot before{};
             if (plan.DrawsRandom())
                 before = random.Save();
@@ -97,9 +95,6 @@ struct clsEquation::State {
             if (plan.DrawsRandom())
                 random.Restore(before);
         }
-        reduction.SetSearch(path == EquationProbe::Path::GeneralScan
-                                ? GeneralReduction::Search::Scan
-                                : GeneralReduction::Search::Indexed);
         const ReductionContext context{variables, bindings, random};
         return reduction.Run(parsed, context);
     }
@@ -242,8 +237,7 @@ SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double>
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
-    if (s.path == EquationProbe::Path::Compiled && s.plan.Usable() && s.allBound &&
-        s.plan.BatchSize() > 0)
+    if (s.plan.Usable() && s.allBound && s.plan.BatchSize() > 0)
         return SolveInBlocks(run, handle, xs, values, undefined);
     for (std::size_t i = 1; i < xs.size(); ++i) {
         s.resultStale = true;
@@ -363,9 +357,17 @@ int EquationProbe::Reductions(const clsEquation& e) {
 const ParsedExpression& EquationProbe::Parsed(const clsEquation& e) {
     return e.state_->parsed;
 }
-void EquationProbe::SetPath(clsEquation& e, Path path) {
-    e.state_->path = path;
-    e.state_->bindingsValid = false; // the quick way is decided there
+void EquationProbe::SolveWith(clsEquation& e, const Evaluation& evaluate) {
+    clsEquation::State& s = *e.state_;
+    s.undefined = false;
+    s.ParseIfNeeded();
+    s.Bind();
+    ++s.reductions;
+    const ReductionContext context{s.variables, s.bindings, ProcessRandomGenerator()};
+    const ReductionOutcome outcome = evaluate(s.parsed, context);
+    if (outcome.error != ErrorCode::None)
+        throw MakeEngineError(outcome.error, outcome.detail);
+    s.Accept(outcome);
 }
 int EquationProbe::Fallbacks(const clsEquation& e) {
     return e.state_->fallbacks;
