@@ -16,6 +16,7 @@ inline constexpr std::array<std::size_t, 2> kParseChars{1000, 32000};
 inline constexpr int kPlotSumTerms = 500;
 
 void RegisterEngineBenchmarks();
+void RegisterExprtkBenchmarks(); // only when built with ExprTk (QUIVELA_BENCH_EXPRTK)
 void RegisterPlotBenchmarks();
 
 } // namespace quivelabench

@@ -151,6 +151,7 @@ void CompiledPlan::Compile(const ParsedExpression& parsed) {
     *this = CompiledPlan{};
     variants_.emplace_back();
     PlanMachine(parsed, *this, variants_[0]).Build(true);
+    MarkRuns(variants_[0]);
     usable_ = variants_[0].usable;
 }
 
@@ -166,6 +167,7 @@ int CompiledPlan::VariantAfter(const ParsedExpression& parsed, int variant, int 
     fresh.failing = variants_[static_cast<std::size_t>(variant)].failing;
     fresh.failing.push_back(step);
     PlanMachine(parsed, *this, fresh).Build(false);
+    MarkRuns(fresh);
     variants_.push_back(std::move(fresh));
     const int id = static_cast<int>(variants_.size()) - 1;
     variants_[static_cast<std::size_t>(variant)].next.emplace_back(step, id);

@@ -121,7 +121,9 @@ public:
         NoValue,         // no filled slot was left
         Rerun,           // the sample must be run on its own (it raises)
     };
-    void RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
+    // True when every sample of the block has its value, with no fault: the
+    // lanes are then not written.
+    bool RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
                   std::size_t count, double* values, Lane* lanes);
 
     // Upper bound on the variants of one expression; past it the general
@@ -135,7 +137,11 @@ private:
         std::vector<std::pair<std::int32_t, std::int32_t>> next; // failing step -> variant
         int resultRegister = -1;                                 // -1: no value is left
         bool usable = true; // false: a stray ")" is looked up at some step
+        // Runs of arithmetic for the blocks (MarkRuns).
+        std::vector<std::int32_t> runEnd;
+        std::vector<std::uint8_t> checkAtEnd;
     };
+    static void MarkRuns(Variant& variant);
 
     int VariantAfter(const ParsedExpression& parsed, int variant, int step);
     // Runs code[pc] onwards; the index of the instruction that failed (its
@@ -146,8 +152,11 @@ private:
     Outcome Continue(const ParsedExpression& parsed, RandomGenerator& random, int variant,
                      std::size_t pc, bool domainFault);
     void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
-                  std::size_t pc, const std::vector<std::int32_t>& list, double* values,
-                  Lane* lanes, bool afterFault);
+                  std::size_t pc, std::span<const std::int32_t> list, double* values, Lane* lanes,
+                  bool afterFault);
+    bool RunArithmetic(const Variant& variant, std::size_t k, std::size_t end,
+                       const std::int32_t* lanes, std::size_t n);
+    double* Column(int reg) { return columns_.data() + static_cast<std::size_t>(reg) * block_; }
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
@@ -157,7 +166,10 @@ private:
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
     std::vector<Fault> faults_;
     std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
-    std::size_t lastCount_ = 0; // samples of the block being run
+    std::size_t lastCount_ = 0;       // samples of the block being run
+    std::size_t block_ = 0;           // BatchSize() when the columns were prepared
+    std::vector<std::int32_t> every_; // 0 .. block_-1: the list of a whole block
+    bool clean_ = false;              // the block ran through without a fault
     int swept_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;

@@ -27,15 +27,20 @@ template <Drawing F> FunctionResult ScalarDrawing(double u, double w, RandomGene
     const double value = F(steps, u, w, random);
     return FunctionResult{steps.fault(), value};
 }
-template <Pure F> void Block(const BlockArgs& k) {
+template <Pure F> bool Block(const BlockArgs& k) {
+    bool failed = false;
     ForLanes(k.lanes, k.n, [&](std::size_t j) {
         CheckedSteps steps;
         k.out[j] = F(steps, k.a[j], k.b[j]);
-        if (!steps.ok() && k.failedAt[j] < 0) {
-            k.failedAt[j] = k.step;
-            k.faults[j] = steps.fault();
+        if (!steps.ok()) [[unlikely]] {
+            failed = true;
+            if (k.failedAt[j] < 0) {
+                k.failedAt[j] = k.step;
+                k.faults[j] = steps.fault();
+            }
         }
     });
+    return failed;
 }
 
 template <Pure F> constexpr Formula Entry(std::string_view token) {

@@ -37,6 +37,7 @@ template <class Body> inline void ForLanes(const std::int32_t* lanes, std::size_
 
 // One formula over the samples of a block: out[j] = formula(a[j], b[j]); a
 // sample that fails keeps the first step where it failed, with the fault.
+// The run tells whether any sample failed.
 struct BlockArgs {
     const std::int32_t* lanes; // nullptr: samples 0 .. n-1
     std::size_t n;
@@ -54,7 +55,7 @@ struct BlockArgs {
 struct Formula {
     std::string_view token; // call token; the operator's symbol for operators
     FunctionResult (*scalar)(double u, double w, RandomGenerator& random);
-    void (*block)(const BlockArgs& args); // nullptr for the formulas that draw
+    bool (*block)(const BlockArgs& args); // nullptr for the formulas that draw
     bool drawsRandom;                     // re-seeds and draws from the generator
 };
 

@@ -289,13 +289,24 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
     s.plan.PrepareBatch(s.variables, s.bindings, swept);
     const std::size_t block = s.plan.BatchSize();
     const std::size_t count = xs.size();
-    std::vector<double> results(block);
     const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
     RandomGenerator& random = ProcessRandomGenerator();
     for (std::size_t i = 1; i < count;) {
         const std::size_t n = std::min(block, count - i);
         const double* blockXs = xs.data() + i;
-        s.plan.RunBatch(s.parsed, random, blockXs, n, results.data(), lanes.get());
+        // The plan writes the values of the block in place; the loop below
+        // puts the kept result where a sample has none.
+        double* const results = values + i;
+        if (s.plan.RunBatch(s.parsed, random, blockXs, n, results, lanes.get())) {
+            std::fill_n(undefined + i, n, false);
+            i += n;
+            s.result = values[i - 1];
+            s.undefined = false;
+            s.reductions += static_cast<int>(n);
+            s.resultStale = false;
+            run.solved = i;
+            continue;
+        }
         // Kept in locals through the block: the stores through `values` and
         // `undefined` could otherwise alias the object's fields.
         double result = s.result;
