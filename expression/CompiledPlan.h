@@ -170,6 +170,7 @@ private:
     std::size_t block_ = 0;           // BatchSize() when the columns were prepared
     std::vector<std::int32_t> every_; // 0 .. block_-1: the list of a whole block
     bool clean_ = false;              // the block ran through without a fault
+    bool failedAtWritten_ = true;     // failedAt_ may hold marks of an earlier run
     int swept_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;

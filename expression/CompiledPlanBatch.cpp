@@ -80,6 +80,7 @@ void CompiledPlan::PrepareBatch(const VariableTable& variables, std::span<const 
     columns_.assign(registers_.size() * block, 0.0);
     failedAt_.resize(block);
     faults_.resize(block);
+    failedAtWritten_ = true;
     every_.resize(block);
     for (std::size_t j = 0; j < block; ++j)
         every_[j] = static_cast<std::int32_t>(j);
@@ -164,7 +165,12 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
     const bool dense = list.size() == block_ || (list.size() == lastCount_ && variant == 0);
     const std::int32_t* const l = dense ? nullptr : list.data();
     const std::size_t n = list.size();
-    ForLanes(l, n, [&](std::size_t j) { failedAt[j] = -1; });
+    // Only a failure writes failedAt: after a block without one, it is
+    // still clear.
+    if (!dense || failedAtWritten_) {
+        ForLanes(l, n, [&](std::size_t j) { failedAt[j] = -1; });
+        failedAtWritten_ = !dense;
+    }
 
     bool failed = false;
     const Variant& current = variants_[static_cast<std::size_t>(variant)];
@@ -195,8 +201,11 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
     }
 
     const int result = current.resultRegister;
+    failedAtWritten_ = failedAtWritten_ || failed;
     if (!failed) {
-        if (result >= 0) {
+        if (result >= 0 && dense) {
+            std::copy_n(Column(result), n, values);
+        } else if (result >= 0) {
             const double* column = Column(result);
             ForLanes(l, n, [&](std::size_t j) { values[j] = column[j]; });
         }

@@ -173,12 +173,14 @@ double Cosh(CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(s.Add(e, F(s, u)), 2);
 }
+// The quotients below use E and F on both sides. Computed a second time for
+// the second side they are the same doubles and pass the same checks, so
+// each is computed once.
 double Tgh(CheckedSteps& s, double u, double) {
-    const double e1 = E(s, u);
-    const double top = s.Sub(e1, F(s, u));
-    const double e2 = E(s, u);
-    const double bottom = s.Add(e2, F(s, u));
-    return s.Div(top, bottom);
+    const double e = E(s, u);
+    const double f = F(s, u);
+    const double top = s.Sub(e, f);
+    return s.Div(top, s.Add(e, f));
 }
 double Sech(CheckedSteps& s, double u, double) {
     const double e = E(s, u);
@@ -189,11 +191,10 @@ double Cosech(CheckedSteps& s, double u, double) {
     return s.Div(2, s.Sub(e, F(s, u)));
 }
 double Cotgh(CheckedSteps& s, double u, double) {
-    const double e1 = E(s, u);
-    const double top = s.Add(e1, F(s, u));
-    const double e2 = E(s, u);
-    const double bottom = s.Sub(e2, F(s, u));
-    return s.Div(top, bottom);
+    const double e = E(s, u);
+    const double f = F(s, u);
+    const double top = s.Add(e, f);
+    return s.Div(top, s.Sub(e, f));
 }
 
 // ---- inverse hyperbolic ----
