@@ -95,6 +95,8 @@ public:
     // When it did not (Status::Fallback), nothing observable has happened
     // and Run must be called instead.
     Status RunPure(const VariableTable& variables, std::span<const int> bindings, double& value);
+    // How the last RunPure ended.
+    Status Stopped() const { return stopped_; }
     // After RunPure stopped: goes on from the step where it stopped, as Run
     // would have (the error of that step, or the variant after it).
     Outcome ResumePure(const ParsedExpression& parsed, RandomGenerator& random);
@@ -161,6 +163,7 @@ private:
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
     std::size_t stoppedAt_ = 0; // where the last RunPure stopped
+    Status stopped_ = Status::Fallback;
     Outcome raised_;
     std::vector<double> columns_;        // BatchSize() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1

@@ -45,6 +45,14 @@ void CompiledPlan::MarkRuns(Variant& variant) {
     };
     variant.runEnd.assign(size, 0);
     variant.checkAtEnd.assign(size, 0);
+    // Per register: the first instruction of the run that made it, and of
+    // the last run that read it (+1, so that 0 means none); linear in the
+    // length of the code.
+    std::int32_t registers = 0;
+    for (const Instruction& in : code)
+        registers = std::max({registers, in.a + 1, in.b + 1, in.out + 1});
+    std::vector<std::int32_t> madeIn(static_cast<std::size_t>(registers), 0);
+    std::vector<std::int32_t> readIn(static_cast<std::size_t>(registers), 0);
     for (std::size_t begin = 0; begin < size;) {
         std::size_t end = begin;
         while (end < size && arithmetic(code[end].op))
@@ -54,21 +62,20 @@ void CompiledPlan::MarkRuns(Variant& variant) {
             ++begin;
             continue;
         }
+        const auto run = static_cast<std::int32_t>(begin) + 1;
         for (std::size_t k = begin; k < end; ++k) {
             variant.runEnd[k] = static_cast<std::int32_t>(end);
-            const auto madeInRun = [&](std::int32_t reg) {
-                for (std::size_t i = begin; i < k; ++i)
-                    if (code[i].out == reg)
-                        return true;
-                return false;
-            };
-            bool read = false;
-            for (std::size_t i = k + 1; i < end && !read; ++i)
-                read = code[i].a == code[k].out || code[i].b == code[k].out;
             // A negation of a value from outside the run cannot fail.
-            const bool checked = code[k].op != Op::Negate || madeInRun(code[k].a);
-            variant.checkAtEnd[k] = !read && checked;
+            const bool checked =
+                code[k].op != Op::Negate || madeIn[static_cast<std::size_t>(code[k].a)] == run;
+            variant.checkAtEnd[k] = checked;
+            madeIn[static_cast<std::size_t>(code[k].out)] = run;
+            readIn[static_cast<std::size_t>(code[k].a)] = run;
+            readIn[static_cast<std::size_t>(code[k].b)] = run;
         }
+        for (std::size_t k = begin; k < end; ++k)
+            if (readIn[static_cast<std::size_t>(code[k].out)] == run)
+                variant.checkAtEnd[k] = 0; // a later operation of the run reads it
         begin = end;
     }
 }

@@ -16,21 +16,12 @@ using Op = CompiledPlan::Op;
 
 namespace {
 
+// A fault that is raised, or one that only the reduction can go on from.
 CompiledPlan::Outcome Failed(Fault fault) {
     CompiledPlan::Outcome outcome;
-    switch (fault) {
-    case Fault::Overflow:
-        outcome.status = CompiledPlan::Status::Raised;
-        outcome.error = ErrorCode::Overflow;
-        break;
-    case Fault::DivisionByZero:
-        outcome.status = CompiledPlan::Status::Raised;
-        outcome.error = ErrorCode::DivisionByZero;
-        break;
-    default:
-        outcome.status = CompiledPlan::Status::Fallback;
-        break;
-    }
+    outcome.error = RaisedBy(fault);
+    outcome.status = outcome.error == ErrorCode::None ? CompiledPlan::Status::Fallback
+                                                      : CompiledPlan::Status::Raised;
     return outcome;
 }
 
@@ -117,11 +108,12 @@ CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
     const std::size_t size = first.code.size();
     stoppedAt_ = Execute(first.code.data(), 0, size, ProcessRandomGenerator());
     if (stoppedAt_ != size)
-        return Status::Fallback;
-    if (first.resultRegister < 0)
-        return Status::NoValue;
-    value = registers_[static_cast<std::size_t>(first.resultRegister)];
-    return Status::Value;
+        stopped_ = Status::Fallback;
+    else if (first.resultRegister < 0)
+        stopped_ = Status::NoValue;
+    else
+        value = registers_[static_cast<std::size_t>(first.resultRegister)];
+    return stoppedAt_ == size && first.resultRegister >= 0 ? Status::Value : stopped_;
 }
 
 CompiledPlan::Outcome CompiledPlan::ResumePure(const ParsedExpression& parsed,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "expression/CheckedMath.h"
+#include "expression/ErrorTexts.h"
 #include "expression/Tokens.h"
 
 #include <array>
@@ -17,6 +18,16 @@ class RandomGenerator;
 // written, not the double nearest to pi; "e" is 2.718281828 as written.
 inline constexpr double kPi = std::bit_cast<double>(0x400921FB54442D11ULL);
 inline constexpr double kE = std::bit_cast<double>(0x4005BF0A8B04919BULL);
+
+// The error that a failed step raises: overflow (6) or division by zero (11);
+// None for a domain fault, which is passed over.
+inline ErrorCode RaisedBy(Fault fault) {
+    if (fault == Fault::Overflow)
+        return ErrorCode::Overflow;
+    if (fault == Fault::DivisionByZero)
+        return ErrorCode::DivisionByZero;
+    return ErrorCode::None;
+}
 
 struct FunctionResult {
     Fault fault = Fault::None; // a failing formula stores nothing

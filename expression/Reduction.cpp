@@ -19,20 +19,14 @@ double ValueMachine::Rnd() {
 
 Step ValueMachine::Apply(int formula, double u, double w, double& out) {
     const FunctionResult result = CallFunction(formula, u, w, context_.random);
-    switch (result.fault) {
-    case Fault::None:
+    if (result.fault == Fault::None) {
         out = result.value;
         return Step::Stored;
-    case Fault::Domain:
-        domainFault = true;
-        return Step::PassedOver;
-    case Fault::Overflow:
-        error = ErrorCode::Overflow;
-        return Step::Raised;
-    case Fault::DivisionByZero:
-        error = ErrorCode::DivisionByZero;
-        return Step::Raised;
     }
+    error = RaisedBy(result.fault);
+    if (error != ErrorCode::None)
+        return Step::Raised;
+    domainFault = true;
     return Step::PassedOver;
 }
 

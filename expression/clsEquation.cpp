@@ -120,6 +120,44 @@ struct clsEquation::State {
         return false;
     }
 
+    // Solve past its common case: the plan of an expression that draws
+    // nothing, when it ended with no value or stopped at a step that fails
+    // (RunPure has run), or any evaluation that needs more.
+    [[gnu::noinline]] void SolveOtherwise() {
+        if (parseCurrent && pure && bindingsValid && bindingsGeneration == variables.Generation()) {
+            if (plan.Stopped() == CompiledPlan::Status::NoValue) {
+                ++reductions;
+                undefined = true;
+                resultStale = false;
+                return;
+            }
+            // It stopped at a step that fails: go on from there. When it
+            // needs more variants than it may have, the full evaluation below
+            // runs it again from the start (harmless: nothing was drawn or
+            // stored).
+            ReductionOutcome outcome;
+            if (FromPlan(plan.ResumePure(parsed, ProcessRandomGenerator()), outcome)) {
+                ++reductions;
+                if (outcome.error != ErrorCode::None)
+                    throw MakeEngineError(outcome.error, outcome.detail);
+                Accept(outcome);
+                return;
+            }
+        }
+        ParseIfNeeded();
+        const ReductionOutcome outcome = Evaluate();
+        if (outcome.error != ErrorCode::None)
+            throw MakeEngineError(outcome.error, outcome.detail);
+        Accept(outcome);
+    }
+
+    [[gnu::noinline]] void SetVarOtherwise(std::string_view name, double value) {
+        variables.Set(name, value);
+        lastName.assign(name);
+        lastHandle = variables.Find(name);
+        lastGeneration = variables.Generation();
+    }
+
     // Stores what an evaluation that raised nothing gives.
     void Accept(const ReductionOutcome& outcome) {
         if (outcome.hasValue)
@@ -177,43 +215,19 @@ void clsEquation::Solve() {
     ClearUpperVectorState();
     State& s = *state_;
     s.undefined = false;
+    // The common case, without detours: the plan of an expression that draws
+    // nothing runs straight through. Everything else is out of line, so that
+    // this path stays short.
+    double value = 0;
     if (s.parseCurrent && s.pure && s.bindingsValid &&
-        s.bindingsGeneration == s.variables.Generation()) {
-        // The common case, without detours: the plan of an expression that
-        // draws nothing runs straight through. When it needs more variants
-        // than it may have, the full evaluation below runs it again from the
-        // start (harmless: nothing was drawn or stored).
-        double value = 0;
-        switch (s.plan.RunPure(s.variables, s.bindings, value)) {
-        case CompiledPlan::Status::Value:
-            ++s.reductions;
-            s.result = value;
-            s.resultStale = false;
-            return;
-        case CompiledPlan::Status::NoValue:
-            ++s.reductions;
-            s.undefined = true;
-            s.resultStale = false;
-            return;
-        default: {
-            // It stopped at a step that fails: go on from there.
-            ReductionOutcome outcome;
-            if (s.FromPlan(s.plan.ResumePure(s.parsed, ProcessRandomGenerator()), outcome)) {
-                ++s.reductions;
-                if (outcome.error != ErrorCode::None)
-                    throw MakeEngineError(outcome.error, outcome.detail);
-                s.Accept(outcome);
-                return;
-            }
-            break;
-        }
-        }
+        s.bindingsGeneration == s.variables.Generation() &&
+        s.plan.RunPure(s.variables, s.bindings, value) == CompiledPlan::Status::Value) {
+        ++s.reductions;
+        s.result = value;
+        s.resultStale = false;
+        return;
     }
-    s.ParseIfNeeded();
-    const ReductionOutcome outcome = s.Evaluate();
-    if (outcome.error != ErrorCode::None)
-        throw MakeEngineError(outcome.error, outcome.detail);
-    s.Accept(outcome);
+    s.SolveOtherwise();
 }
 
 SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double> xs, double* values,
@@ -269,10 +283,7 @@ void clsEquation::SetVar(std::string_view name, double value) {
         s.variables.SetValueAt(s.lastHandle, value);
         return;
     }
-    s.variables.Set(name, value);
-    s.lastName.assign(name);
-    s.lastHandle = s.variables.Find(name);
-    s.lastGeneration = s.variables.Generation();
+    s.SetVarOtherwise(name, value);
 }
 
 // SolveRange from sample 1 on, in blocks of samples run through the plan
