@@ -1,6 +1,7 @@
 // Engine benchmarks: one curve (28,001 samples) per iteration for each
 // expression of the set, through our public calling sequence, our bulk
-// entry point, muparser, libmatheval and the native lambda; Solve on long
+// entry point, muparser, libmatheval, the native lambda and the same formula
+// computed natively one stage at a time over blocks of 256 samples; Solve on long
 // sums and deep groups; parsing long texts.
 
 #include "BenchSet.h"
@@ -13,6 +14,9 @@
 #include <matheval.h>
 #include <muParser.h>
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -21,6 +25,14 @@
 namespace quivelabench {
 
 namespace {
+
+// The abscissae of one curve, as the plot steps them.
+std::vector<double> Abscissas() {
+    std::vector<double> xs;
+    for (double x = kFirst; xs.size() < std::size_t(kSamples); x += kStep)
+        xs.push_back(x);
+    return xs;
+}
 
 void Ours(benchmark::State& state, const char* text) {
     clsEquation equation;
@@ -46,9 +58,7 @@ void Bulk(benchmark::State& state, const char* text) {
     equation.SetEquation(text);
     equation.SetVar("x", 1);
     equation.Solve();
-    std::vector<double> xs;
-    for (double x = kFirst; xs.size() < std::size_t(kSamples); x += kStep)
-        xs.push_back(x);
+    const std::vector<double> xs = Abscissas();
     std::vector<double> values(kSamples);
     const auto undefined = std::make_unique<bool[]>(kSamples);
     for (auto _ : state) {
@@ -115,6 +125,106 @@ template <std::size_t I> void NativeLoop(benchmark::State& state) {
 
 template <std::size_t... I> void RegisterNative(std::index_sequence<I...>) {
     (benchmark::RegisterBenchmark(("engine/native/" + std::to_string(I)).c_str(), NativeLoop<I>),
+     ...);
+}
+
+// The formula of each expression of the set in native stages, each stage a
+// loop over a block: the way the bulk entry point works, with nothing to
+// interpret and nothing to check. The stages follow the evaluation order.
+constexpr std::size_t kBlock = 256;
+using Stages = void (*)(const double* x, double* a, double* b, double* r, std::size_t n);
+
+template <class F> inline void Stage(double* out, std::size_t n, F f) {
+    for (std::size_t j = 0; j < n; ++j)
+        out[j] = f(j);
+}
+
+constexpr Stages kStaged[] = {
+    [](const double* x, double* a, double*, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
+        Stage(r, n, [&](std::size_t j) { return 4 * a[j]; });
+    },
+    [](const double* x, double*, double*, double* r, std::size_t n) {
+        Stage(r, n, [&](std::size_t j) { return std::tan(x[j]); });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return 5 * x[j]; });
+        Stage(b, n, [&](std::size_t j) { return std::sin(a[j]); });
+        Stage(a, n, [&](std::size_t j) { return std::exp(b[j]); });
+        Stage(r, n, [&](std::size_t j) { return std::log(a[j]); });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return 2 * x[j]; });
+        Stage(b, n, [&](std::size_t j) { return std::sin(a[j]); });
+        Stage(r, n, [&](std::size_t j) { return 5 * b[j]; });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return 3 * x[j]; });
+        Stage(b, n, [&](std::size_t j) { return std::log(a[j]); });
+        Stage(a, n, [&](std::size_t j) { return 7 / b[j]; });
+        Stage(b, n, [&](std::size_t j) { return std::cos(a[j]); });
+        Stage(r, n, [&](std::size_t j) { return std::tanh(b[j]); });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
+        Stage(b, n, [&](std::size_t j) { return 4 * a[j]; });
+        Stage(a, n, [&](std::size_t j) { return std::tan(x[j]); });
+        Stage(r, n, [&](std::size_t j) { return b[j] + a[j]; });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return std::tan(x[j]); });
+        Stage(b, n, [&](std::size_t j) { return std::sin(a[j]); });
+        Stage(r, n, [&](std::size_t j) { return 4 * b[j]; });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
+        Stage(b, n, [&](std::size_t j) { return 4 * a[j]; });
+        Stage(r, n, [&](std::size_t j) { return std::sqrt(b[j]); });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
+        Stage(b, n, [&](std::size_t j) { return 4 * a[j]; });
+        Stage(r, n, [&](std::size_t j) { return b[j] * b[j]; });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
+        Stage(b, n, [&](std::size_t j) { return 4 * a[j]; });
+        Stage(r, n, [&](std::size_t j) { return std::pow(2.0, b[j]); });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return x[j] * x[j]; });
+        Stage(b, n, [&](std::size_t j) { return 2 * a[j]; });
+        Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
+        Stage(r, n, [&](std::size_t j) { return b[j] - a[j]; });
+    },
+    [](const double* x, double* a, double* b, double* r, std::size_t n) {
+        Stage(a, n, [&](std::size_t j) { return x[j] * x[j]; });
+        Stage(b, n, [&](std::size_t j) { return 3 * x[j]; });
+        Stage(a, n, [&](std::size_t j) { return a[j] - b[j]; });
+        Stage(r, n, [&](std::size_t j) { return a[j] + 1; });
+    },
+};
+static_assert(std::size(kStaged) == kExpressions.size());
+
+template <std::size_t I> void NativeBlocked(benchmark::State& state) {
+    const std::vector<double> xs = Abscissas();
+    std::vector<double> values(kSamples);
+    double a[kBlock];
+    double b[kBlock];
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < xs.size(); i += kBlock) {
+            const std::size_t n = std::min(kBlock, xs.size() - i);
+            kStaged[I](xs.data() + i, a, b, values.data() + i, n);
+        }
+        benchmark::DoNotOptimize(values.data());
+        benchmark::ClobberMemory();
+    }
+    state.counters["items"] = kSamples;
+}
+
+template <std::size_t... I> void RegisterBlocked(std::index_sequence<I...>) {
+    (benchmark::RegisterBenchmark(("engine/blocked/" + std::to_string(I)).c_str(),
+                                  NativeBlocked<I>),
      ...);
 }
 
@@ -197,6 +307,10 @@ void RegisterEngineBenchmarks() {
         benchmark::RegisterBenchmark(("engine/matheval/" + index).c_str(), Matheval, e.matheval);
     }
     RegisterNative(std::make_index_sequence<kExpressions.size()>());
+    RegisterBlocked(std::make_index_sequence<kExpressions.size()>());
+#ifdef QUIVELA_BENCH_EXPRTK
+    RegisterExprtkBenchmarks();
+#endif
 
     for (const int terms : kScalingTerms) {
         benchmark::RegisterBenchmark(("scaling/sum/" + std::to_string(terms)).c_str(), SolveOnce,

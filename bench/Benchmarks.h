@@ -30,6 +30,7 @@ std::string MixedText(std::size_t characters);
 void RegisterEngineBenchmarks();
 // The plots' curves evaluated alone, to run before the QApplication exists.
 void RegisterCleanPlotBenchmarks();
+void RegisterExprtkBenchmarks(); // only when built with ExprTk (QUIVELA_BENCH_EXPRTK)
 void RegisterPlotBenchmarks();
 // The upper vector state after the toolkit, and its cost; needs the QApplication.
 void RegisterVectorStateBenchmarks();

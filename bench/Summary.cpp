@@ -50,7 +50,10 @@ double GeometricMean(const std::vector<double>& values) {
     return n == 0 ? std::numeric_limits<double>::quiet_NaN() : std::exp(logs / n);
 }
 
-constexpr const char* kEngines[] = {"ours", "bulk", "muparser", "matheval", "native"};
+constexpr const char* kEngines[] = {"ours",   "bulk",   "muparser", "matheval",
+                                    "native", "exprtk", "blocked"};
+constexpr const char* kRatios[] = {"ours_muparser", "ours_matheval", "ours_native", "bulk_native",
+                                   "ours_exprtk",   "bulk_exprtk",   "bulk_blocked"};
 
 } // namespace
 
@@ -65,13 +68,16 @@ std::vector<Summary::EngineRow> Summary::EngineRows() const {
     std::vector<EngineRow> rows;
     for (std::size_t i = 0; i < kExpressions.size(); ++i) {
         EngineRow row{};
-        for (int k = 0; k < 5; ++k)
+        for (int k = 0; k < 7; ++k)
             row.ns[k] = Get(std::string("engine/") + kEngines[k] + "/" + std::to_string(i));
         const double* v = row.ns;
         row.ratio[0] = v[0] / v[2];
         row.ratio[1] = v[0] / v[3];
         row.ratio[2] = v[0] / v[4];
         row.ratio[3] = v[1] / v[4];
+        row.ratio[4] = v[0] / v[5];
+        row.ratio[5] = v[1] / v[5];
+        row.ratio[6] = v[1] / v[6];
         rows.push_back(row);
     }
     return rows;
@@ -168,19 +174,27 @@ double Summary::Get(const std::string& name) const {
 void Summary::PrintTables(std::ostream& out) const {
     const std::vector<EngineRow> rows = EngineRows();
     out << "\nEngine, ns per evaluation (28,001 samples per curve; medians)\n";
-    out << Pad("expression", 26) << Pad("ours", 8) << Pad("bulk", 8) << Pad("muparser", 9)
-        << Pad("matheval", 9) << Pad("native", 8) << Pad("ours/mu", 8) << Pad("ours/me", 8)
-        << Pad("ours/nat", 9) << "bulk/nat\n";
+    out << Pad("expression", 26);
+    for (const char* engine : kEngines)
+        out << Pad(engine, 9);
+    out << "\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         out << Pad(kExpressions[i].ours, 26);
-        for (int k = 0; k < 5; ++k)
-            out << Pad(Fixed(rows[i].ns[k], 1), k == 2 || k == 3 ? 9 : 8);
-        out << Pad(Fixed(rows[i].ratio[0], 2), 8) << Pad(Fixed(rows[i].ratio[1], 2), 8)
-            << Pad(Fixed(rows[i].ratio[2], 2), 9) << Fixed(rows[i].ratio[3], 2) << "\n";
+        for (const double ns : rows[i].ns)
+            out << Pad(Fixed(ns, 1), 9);
+        out << "\n";
     }
-    out << Pad("geometric mean", 68) << Pad(Fixed(MeanRatio(rows, 0), 2), 8)
-        << Pad(Fixed(MeanRatio(rows, 1), 2), 8) << Pad(Fixed(MeanRatio(rows, 2), 2), 9)
-        << Fixed(MeanRatio(rows, 3), 2) << "\n";
+    out << "\nEngine, ratios (geometric mean over the set last)\n";
+    out << Pad("expression", 26);
+    for (const char* ratio : kRatios)
+        out << Pad(ratio, 14);
+    out << "\n";
+    for (std::size_t i = 0; i <= rows.size(); ++i) {
+        out << Pad(i < rows.size() ? kExpressions[i].ours : "geometric mean", 26);
+        for (int r = 0; r < 7; ++r)
+            out << Pad(Fixed(i < rows.size() ? rows[i].ratio[r] : MeanRatio(rows, r), 2), 14);
+        out << "\n";
+    }
 
     out << "\nScaling, ns per token of one Solve\n";
     for (const char* shape : {"sum", "nested"}) {
@@ -213,18 +227,16 @@ bool Summary::WriteJson(const std::string& path) const {
     json << "  \"engine\": [\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         json << "    {\"expression\": " << Quoted(kExpressions[i].ours);
-        for (int k = 0; k < 5; ++k)
+        for (int k = 0; k < 7; ++k)
             json << ", \"" << kEngines[k] << "_ns\": " << Fixed(rows[i].ns[k], 3);
-        json << ", \"ours_muparser\": " << Fixed(rows[i].ratio[0], 4)
-             << ", \"ours_matheval\": " << Fixed(rows[i].ratio[1], 4)
-             << ", \"ours_native\": " << Fixed(rows[i].ratio[2], 4)
-             << ", \"bulk_native\": " << Fixed(rows[i].ratio[3], 4) << "}"
-             << (i + 1 < rows.size() ? ",\n" : "\n");
+        for (int r = 0; r < 7; ++r)
+            json << ", \"" << kRatios[r] << "\": " << Fixed(rows[i].ratio[r], 4);
+        json << "}" << (i + 1 < rows.size() ? ",\n" : "\n");
     }
-    json << "  ],\n  \"geometric_mean\": {\"ours_muparser\": " << Fixed(MeanRatio(rows, 0), 4)
-         << ", \"ours_matheval\": " << Fixed(MeanRatio(rows, 1), 4)
-         << ", \"ours_native\": " << Fixed(MeanRatio(rows, 2), 4)
-         << ", \"bulk_native\": " << Fixed(MeanRatio(rows, 3), 4) << "},\n";
+    json << "  ],\n  \"geometric_mean\": {";
+    for (int r = 0; r < 7; ++r)
+        json << (r > 0 ? ", \"" : "\"") << kRatios[r] << "\": " << Fixed(MeanRatio(rows, r), 4);
+    json << "},\n";
     json << "  \"scaling\": [\n";
     bool first = true;
     for (const char* shape : {"sum", "nested"}) {

@@ -22,11 +22,12 @@ public:
 
 private:
     // One expression of the engine set: ns per evaluation for ours, bulk,
-    // muparser, libmatheval and native, and the ratios ours/muparser,
-    // ours/libmatheval, ours/native and bulk/native.
+    // muparser, libmatheval, native, ExprTk and native in blocked stages, and
+    // the ratios ours/muparser, ours/libmatheval, ours/native, bulk/native,
+    // ours/ExprTk, bulk/ExprTk and bulk/blocked.
     struct EngineRow {
-        double ns[5];
-        double ratio[4];
+        double ns[7];
+        double ratio[7];
     };
 
     double Get(const std::string& name) const; // NaN when it did not run

@@ -5,7 +5,6 @@
 #include "expression/Tokens.h"
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -70,33 +69,21 @@ public:
     Outcome Run(const ParsedExpression& parsed, const VariableTable& variables,
                 std::span<const int> bindings, RandomGenerator& random);
 
-    // Operations of the plan. Call runs a library formula by its index; the
-    // others are the arithmetic of the operators and the most used formulas
-    // written out, step for step as the library checks them.
+    // Operations of the plan. Call runs a formula of the library (a function
+    // or a binary operator) by its index; the sum, difference and product
+    // have their own, so that runs of them can be checked together.
     enum class Op : std::uint8_t {
         Negate,
         Add,
         Sub,
         Mul,
-        Div,
-        IntegerDivide,
-        Remainder,
-        Power,
-        Sin,
-        Cos,
-        Tan,
-        Exp,
-        Ln,
-        Sqrt,
-        Abs,
-        Tanh,
         Call,
         Rnd,
         Raise,
     };
     struct Instruction {
         Op op;
-        std::uint8_t function; // library index, for Call
+        std::uint8_t function; // formula index, for Call and the arithmetic
         std::int16_t detail;   // Raise: the call token's index, -1 for none
         std::int32_t a;        // first operand register
         std::int32_t b;        // second operand register
@@ -108,6 +95,8 @@ public:
     // When it did not (Status::Fallback), nothing observable has happened
     // and Run must be called instead.
     Status RunPure(const VariableTable& variables, std::span<const int> bindings, double& value);
+    // How the last RunPure ended.
+    Status Stopped() const { return stopped_; }
     // After RunPure stopped: goes on from the step where it stopped, as Run
     // would have (the error of that step, or the variant after it).
     Outcome ResumePure(const ParsedExpression& parsed, RandomGenerator& random);
@@ -134,7 +123,9 @@ public:
         NoValue,         // no filled slot was left
         Rerun,           // the sample must be run on its own (it raises)
     };
-    void RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
+    // True when every sample of the block has its value, with no fault: the
+    // lanes are then not written.
+    bool RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
                   std::size_t count, double* values, Lane* lanes);
 
     // Upper bound on the variants of one expression; past it the general
@@ -142,29 +133,17 @@ public:
     static constexpr std::size_t kMaxVariants = 64;
 
 private:
-    // Flags per sample, without the packing of std::vector<bool>.
-    class SuspectFlags {
-    public:
-        void resize(std::size_t n) {
-            if (n > size_) {
-                flags_ = std::make_unique<bool[]>(n);
-                size_ = n;
-            }
-        }
-        bool* get() { return flags_.get(); }
-
-    private:
-        std::unique_ptr<bool[]> flags_;
-        std::size_t size_ = 0;
-    };
-
     struct Variant {
         std::vector<Instruction> code;
         std::vector<std::int32_t> failing; // instructions that fail, ascending
         std::vector<std::pair<std::int32_t, std::int32_t>> next; // failing step -> variant
         int resultRegister = -1;                                 // -1: no value is left
         bool usable = true; // false: a stray ")" is looked up at some step
+        // Runs of arithmetic for the blocks (MarkRuns).
+        std::vector<std::int32_t> runEnd;
+        std::vector<std::uint8_t> checkAtEnd;
     };
+    static void MarkRuns(Variant& variant);
 
     int VariantAfter(const ParsedExpression& parsed, int variant, int step);
     // Runs code[pc] onwards; the index of the instruction that failed (its
@@ -175,19 +154,26 @@ private:
     Outcome Continue(const ParsedExpression& parsed, RandomGenerator& random, int variant,
                      std::size_t pc, bool domainFault);
     void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
-                  std::size_t pc, const std::vector<std::int32_t>& list, double* values,
-                  Lane* lanes, bool afterFault);
+                  std::size_t pc, std::span<const std::int32_t> list, double* values, Lane* lanes,
+                  bool afterFault);
+    bool RunArithmetic(const Variant& variant, std::size_t k, std::size_t end,
+                       const std::int32_t* lanes, std::size_t n);
+    double* Column(int reg) { return columns_.data() + static_cast<std::size_t>(reg) * block_; }
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
     std::size_t stoppedAt_ = 0; // where the last RunPure stopped
+    Status stopped_ = Status::Fallback;
     Outcome raised_;
     std::vector<double> columns_;        // BatchSize() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
     std::vector<Fault> faults_;
-    SuspectFlags suspect_; // per sample of a block: may have failed at this step
     std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
-    std::size_t lastCount_ = 0; // samples of the block being run
+    std::size_t lastCount_ = 0;       // samples of the block being run
+    std::size_t block_ = 0;           // BatchSize() when the columns were prepared
+    std::vector<std::int32_t> every_; // 0 .. block_-1: the list of a whole block
+    bool clean_ = false;              // the block ran through without a fault
+    bool failedAtWritten_ = true;     // failedAt_ may hold marks of an earlier run
     int swept_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;
@@ -195,7 +181,7 @@ private:
     bool usable_ = false;
     bool drawsRandom_ = false;
 
-    friend class PlanBuilder;
+    friend class PlanMachine;
 };
 
 } // namespace quivela::expression

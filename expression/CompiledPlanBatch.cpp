@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quivela::expression {
 
@@ -16,68 +17,9 @@ constexpr std::size_t kBlock = 256;
 // kShortestBlock runs sample by sample.
 constexpr std::size_t kColumnBudget = 1u << 19;
 constexpr std::size_t kShortestBlock = 16;
+constexpr double kLargest = std::numeric_limits<double>::max();
 
 using Op = CompiledPlan::Op;
-
-// Calls body(j) for every sample j of the lane list, or for 0 .. n-1 when
-// the list is the whole block (no list), each case as its own plain loop.
-template <class Body> inline void ForLanes(const std::int32_t* lanes, std::size_t n, Body body) {
-    if (lanes == nullptr) {
-        for (std::size_t j = 0; j < n; ++j)
-            body(j);
-    } else {
-        for (std::size_t t = 0; t < n; ++t)
-            body(static_cast<std::size_t>(lanes[t]));
-    }
-}
-
-// out[j] = f(a[j], b[j]) for the samples j of the lane list, with the checks
-// of one step; the first step at which a sample fails is kept with its fault.
-template <class F>
-void Each(const std::int32_t* lanes, std::size_t n, const double* a, const double* b, double* out,
-          std::int32_t pc, std::int32_t* failedAt, Fault* faults, F f) {
-    ForLanes(lanes, n, [&](std::size_t j) {
-        CheckedSteps s;
-        out[j] = f(s, a[j], b[j]);
-        if (!s.ok() && failedAt[j] < 0) {
-            failedAt[j] = pc;
-            faults[j] = s.fault();
-        }
-    });
-}
-
-// The same for the steps whose failure shows in the raw result (or its
-// argument): the loop computes the raw results and notes the samples that
-// may have failed; only those are then computed again with the full checks
-// of the step, which decide the fault.
-template <class Raw, class Exact>
-void Quick(const std::int32_t* lanes, std::size_t n, const double* a, const double* b, double* out,
-           std::int32_t pc, std::int32_t* failedAt, Fault* faults, bool* suspect, Raw raw,
-           Exact exact) {
-    bool any = false;
-    ForLanes(lanes, n, [&](std::size_t j) {
-        bool bad = false;
-        out[j] = raw(a[j], b[j], bad);
-        suspect[j] = bad;
-        any |= bad;
-    });
-    if (!any)
-        return;
-    ForLanes(lanes, n, [&](std::size_t j) {
-        if (!suspect[j])
-            return;
-        CheckedSteps s;
-        out[j] = exact(s, a[j], b[j]);
-        if (!s.ok() && failedAt[j] < 0) {
-            failedAt[j] = pc;
-            faults[j] = s.fault();
-        }
-    });
-}
-
-bool NotFinite(double v) {
-    return !std::isfinite(v);
-}
 
 } // namespace
 
@@ -89,10 +31,66 @@ std::size_t CompiledPlan::BatchSize() const {
     return block < kShortestBlock ? 0 : block;
 }
 
+// Sums, differences, products and negations carry a value that is not finite
+// into their result, so a run of them one after the other needs its checks
+// only at its ends: when the values that leave the run (those no later
+// operation of the run reads) are finite, every value inside it was too.
+// Marks, for every instruction, where the run it opens ends (itself when it
+// opens none), and which of its values leave it and are to be checked.
+void CompiledPlan::MarkRuns(Variant& variant) {
+    const auto& code = variant.code;
+    const std::size_t size = code.size();
+    const auto arithmetic = [](Op op) {
+        return op == Op::Negate || op == Op::Add || op == Op::Sub || op == Op::Mul;
+    };
+    variant.runEnd.assign(size, 0);
+    variant.checkAtEnd.assign(size, 0);
+    // Per register: the first instruction of the run that made it, and of
+    // the last run that read it (+1, so that 0 means none); linear in the
+    // length of the code.
+    std::int32_t registers = 0;
+    for (const Instruction& in : code)
+        registers = std::max({registers, in.a + 1, in.b + 1, in.out + 1});
+    std::vector<std::int32_t> madeIn(static_cast<std::size_t>(registers), 0);
+    std::vector<std::int32_t> readIn(static_cast<std::size_t>(registers), 0);
+    for (std::size_t begin = 0; begin < size;) {
+        std::size_t end = begin;
+        while (end < size && arithmetic(code[end].op))
+            ++end;
+        if (end == begin) {
+            variant.runEnd[begin] = static_cast<std::int32_t>(begin);
+            ++begin;
+            continue;
+        }
+        const auto run = static_cast<std::int32_t>(begin) + 1;
+        for (std::size_t k = begin; k < end; ++k) {
+            variant.runEnd[k] = static_cast<std::int32_t>(end);
+            // A negation of a value from outside the run cannot fail.
+            const bool checked =
+                code[k].op != Op::Negate || madeIn[static_cast<std::size_t>(code[k].a)] == run;
+            variant.checkAtEnd[k] = checked;
+            madeIn[static_cast<std::size_t>(code[k].out)] = run;
+            readIn[static_cast<std::size_t>(code[k].a)] = run;
+            readIn[static_cast<std::size_t>(code[k].b)] = run;
+        }
+        for (std::size_t k = begin; k < end; ++k)
+            if (readIn[static_cast<std::size_t>(code[k].out)] == run)
+                variant.checkAtEnd[k] = 0; // a later operation of the run reads it
+        begin = end;
+    }
+}
+
 void CompiledPlan::PrepareBatch(const VariableTable& variables, std::span<const int> bindings,
                                 int swept) {
     const std::size_t block = BatchSize();
+    block_ = block;
     columns_.assign(registers_.size() * block, 0.0);
+    failedAt_.resize(block);
+    faults_.resize(block);
+    failedAtWritten_ = true;
+    every_.resize(block);
+    for (std::size_t j = 0; j < block; ++j)
+        every_[j] = static_cast<std::int32_t>(j);
     for (int k = 0; k < variableCount_; ++k)
         registers_[static_cast<std::size_t>(variableBase_ + k)] =
             variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
@@ -104,204 +102,141 @@ void CompiledPlan::PrepareBatch(const VariableTable& variables, std::span<const 
     swept_ = swept < 0 ? -1 : variableBase_ + swept;
 }
 
-void CompiledPlan::RunBatch(const ParsedExpression& parsed, RandomGenerator& random,
+bool CompiledPlan::RunBatch(const ParsedExpression& parsed, RandomGenerator& random,
                             const double* xs, std::size_t count, double* values, Lane* lanes) {
-    const std::size_t block = BatchSize();
     if (swept_ >= 0)
-        std::copy_n(xs, count, columns_.data() + static_cast<std::size_t>(swept_) * block);
-    std::vector<std::int32_t> all(count);
-    for (std::size_t j = 0; j < count; ++j)
-        all[j] = static_cast<std::int32_t>(j);
-    std::fill_n(lanes, count, Lane::Rerun);
+        std::copy_n(xs, count, columns_.data() + static_cast<std::size_t>(swept_) * block_);
     lastCount_ = count;
     passedOver_.clear();
-    RunLanes(parsed, random, 0, 0, all, values, lanes, false);
+    clean_ = false;
+    RunLanes(parsed, random, 0, 0, std::span<const std::int32_t>(every_.data(), count), values,
+             lanes, false);
+    return clean_;
 }
 
-// Runs variant `variant` from instruction `pc` for the samples in `list`, and
-// the samples that pass over a fault on in the variant that follows it.
-void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
-                            std::size_t pc, const std::vector<std::int32_t>& list, double* values,
-                            Lane* lanes, bool afterFault) {
-    const std::size_t block = BatchSize();
-    double* const c = columns_.data();
-    auto column = [&](int reg) { return c + static_cast<std::size_t>(reg) * block; };
-    failedAt_.resize(block);
-    faults_.resize(block);
-    for (const std::int32_t j : list)
-        failedAt_[static_cast<std::size_t>(j)] = -1;
-    std::int32_t* const failedAt = failedAt_.data();
-    Fault* const faults = faults_.data();
-    suspect_.resize(block);
-    bool* const suspect = suspect_.get();
-    // The whole block runs without a list of samples.
-    const bool dense = list.size() == block || (list.size() == lastCount_ && variant == 0);
-    const std::int32_t* const l = dense ? nullptr : list.data();
-    const std::size_t n = list.size();
-
-    const Variant& current = variants_[static_cast<std::size_t>(variant)];
-    const std::size_t size = current.code.size();
-    for (std::size_t k = pc; k < size; ++k) {
-        const Instruction& in = variants_[static_cast<std::size_t>(variant)].code[k];
-        const auto step = static_cast<std::int32_t>(k);
-        const double* a = column(in.a);
-        const double* b = column(in.b);
-        double* out = in.op == Op::Raise ? nullptr : column(in.out);
+// The operations k .. end-1, a run of arithmetic, without checks; when a
+// value that leaves the run is not finite for some sample, the run is done
+// again with the checks of every step, which find where it failed.
+bool CompiledPlan::RunArithmetic(const Variant& variant, std::size_t k, std::size_t end,
+                                 const std::int32_t* l, std::size_t n) {
+    bool finite = true;
+    for (std::size_t i = k; i < end; ++i) {
+        const Instruction& in = variant.code[i];
+        const double* a = Column(in.a);
+        const double* b = Column(in.b);
+        double* out = Column(in.out);
         switch (in.op) {
         case Op::Negate:
             ForLanes(l, n, [&](std::size_t j) { out[j] = -a[j]; });
             break;
         case Op::Add:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double w, bool& bad) {
-                    const double v = u + w;
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double w) { return s.Add(u, w); });
+            ForLanes(l, n, [&](std::size_t j) { out[j] = a[j] + b[j]; });
             break;
         case Op::Sub:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double w, bool& bad) {
-                    const double v = u - w;
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double w) { return s.Sub(u, w); });
+            ForLanes(l, n, [&](std::size_t j) { out[j] = a[j] - b[j]; });
             break;
-        case Op::Mul:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double w, bool& bad) {
-                    const double v = u * w;
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double w) { return s.Mul(u, w); });
-            break;
-        case Op::Div:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.Div(u, w); });
-            break;
-        case Op::IntegerDivide:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.IntegerQuotient(u, w); });
-            break;
-        case Op::Remainder:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.IntegerRemainder(u, w); });
-            break;
-        case Op::Power:
-            Each(l, n, a, b, out, step, failedAt, faults,
-                 [](CheckedSteps& s, double u, double w) { return s.Pow(u, w); });
-            break;
-        case Op::Sin:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::sin(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Sin(u); });
-            break;
-        case Op::Cos:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::cos(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Cos(u); });
-            break;
-        case Op::Tan:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::tan(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Tan(u); });
-            break;
-        case Op::Exp:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::exp(u);
-                    bad = NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Exp(u); });
-            break;
-        case Op::Ln:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::log(u);
-                    bad = u <= 0 || NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Ln(u); });
-            break;
-        case Op::Sqrt:
-            Quick(
-                l, n, a, b, out, step, failedAt, faults, suspect,
-                [](double u, double, bool& bad) {
-                    const double v = std::sqrt(u);
-                    bad = u < 0 || NotFinite(v);
-                    return v;
-                },
-                [](CheckedSteps& s, double u, double) { return s.Sqrt(u); });
-            break;
-        case Op::Abs:
-            ForLanes(l, n, [&](std::size_t j) { out[j] = std::fabs(a[j]); });
-            break;
-        case Op::Tanh:
-            Each(l, n, a, b, out, step, failedAt, faults, [](CheckedSteps& s, double u, double) {
-                const double e = s.Exp(u);
-                const double f = s.Exp(-u);
-                const double top = s.Sub(e, f);
-                const double bottom = s.Add(e, f);
-                return s.Div(top, bottom);
-            });
-            break;
-        case Op::Call:
-            ForLanes(l, n, [&](std::size_t j) {
-                const FunctionResult result = CallFunction(in.function, a[j], b[j], random);
-                out[j] = result.value;
-                if (result.fault != Fault::None && failedAt[j] < 0) {
-                    failedAt[j] = step;
-                    faults[j] = result.fault;
-                }
-            });
-            break;
-        case Op::Rnd:   // plans that draw do not run in blocks
-        case Op::Raise: // the sample raises here, unless it failed before
-            ForLanes(l, n, [&](std::size_t j) {
-                if (failedAt[j] < 0) {
-                    failedAt[j] = step;
-                    faults[j] = Fault::Overflow;
-                }
-            });
+        default:
+            ForLanes(l, n, [&](std::size_t j) { out[j] = a[j] * b[j]; });
             break;
         }
     }
+    for (std::size_t i = k; i < end; ++i) {
+        if (!variant.checkAtEnd[i])
+            continue;
+        const double* out = Column(variant.code[i].out);
+        bool bad = false;
+        ForLanes(l, n, [&](std::size_t j) { bad |= !(std::fabs(out[j]) <= kLargest); });
+        finite = finite && !bad;
+    }
+    if (finite)
+        return false;
+    bool failed = false;
+    for (std::size_t i = k; i < end; ++i) {
+        const Instruction& in = variant.code[i];
+        if (in.op != Op::Negate) // a negation cannot fail
+            failed |= kFormulas[in.function].block(
+                BlockArgs{l, n, Column(in.a), Column(in.b), Column(in.out),
+                          static_cast<std::int32_t>(i), failedAt_.data(), faults_.data()});
+    }
+    return failed;
+}
+
+// Runs variant `variant` from instruction `pc` for the samples in `list`, and
+// the samples that pass over a fault on in the variant that follows it.
+void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
+                            std::size_t pc, std::span<const std::int32_t> list, double* values,
+                            Lane* lanes, bool afterFault) {
+    std::int32_t* const failedAt = failedAt_.data();
+    Fault* const faults = faults_.data();
+    // The whole block runs without a list of samples.
+    const bool dense = list.size() == block_ || (list.size() == lastCount_ && variant == 0);
+    const std::int32_t* const l = dense ? nullptr : list.data();
+    const std::size_t n = list.size();
+    // Only a failure writes failedAt: after a block without one, it is
+    // still clear.
+    if (!dense || failedAtWritten_) {
+        ForLanes(l, n, [&](std::size_t j) { failedAt[j] = -1; });
+        failedAtWritten_ = !dense;
+    }
+
+    bool failed = false;
+    const Variant& current = variants_[static_cast<std::size_t>(variant)];
+    const std::size_t size = current.code.size();
+    for (std::size_t k = pc; k < size; ++k) {
+        const auto end = static_cast<std::size_t>(current.runEnd[k]);
+        if (end > k) {
+            failed |= RunArithmetic(current, k, end, l, n);
+            k = end - 1;
+            continue;
+        }
+        const Instruction& in = current.code[k];
+        const auto step = static_cast<std::int32_t>(k);
+        if (in.op == Op::Call) {
+            failed |= kFormulas[in.function].block(BlockArgs{
+                l, n, Column(in.a), Column(in.b), Column(in.out), step, failedAt, faults});
+            continue;
+        }
+        // Rnd (plans that draw do not run in blocks) and Raise: the sample
+        // raises here, unless it failed before.
+        ForLanes(l, n, [&](std::size_t j) {
+            if (failedAt[j] < 0) {
+                failedAt[j] = step;
+                faults[j] = Fault::Overflow;
+            }
+        });
+        failed = true;
+    }
+
+    const int result = current.resultRegister;
+    failedAtWritten_ = failedAtWritten_ || failed;
+    if (!failed) {
+        if (result >= 0 && dense) {
+            std::copy_n(Column(result), n, values);
+        } else if (result >= 0) {
+            const double* column = Column(result);
+            ForLanes(l, n, [&](std::size_t j) { values[j] = column[j]; });
+        }
+        if (dense && !afterFault && result >= 0) {
+            clean_ = true; // every sample has its value: the lanes are not read
+            return;
+        }
+        const Lane lane =
+            result < 0 ? Lane::NoValue : (afterFault ? Lane::ValueAfterFault : Lane::Value);
+        ForLanes(l, n, [&](std::size_t j) { lanes[j] = lane; });
+        return;
+    }
+    ForLanes(l, n, [&](std::size_t j) { lanes[j] = Lane::Rerun; });
 
     // Samples that went through are done; those that passed over a fault go
     // on in the variant for that step, all samples of one step together;
     // those that raise are left to be run on their own.
-    const int result = variants_[static_cast<std::size_t>(variant)].resultRegister;
     std::vector<std::pair<std::int32_t, std::int32_t>>& passedOver = passedOver_; // (step, sample)
     const std::size_t mine = passedOver.size(); // below: entries of the callers
     for (const std::int32_t j : list) {
         const auto lane = static_cast<std::size_t>(j);
         if (failedAt[j] < 0) {
             if (result >= 0) {
-                values[lane] = column(result)[lane];
+                values[lane] = Column(result)[lane];
                 lanes[lane] = afterFault ? Lane::ValueAfterFault : Lane::Value;
             } else {
                 lanes[lane] = Lane::NoValue;

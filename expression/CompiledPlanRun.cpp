@@ -8,7 +8,6 @@
 #include "expression/RandomGenerator.h"
 #include "expression/VariableTable.h"
 
-#include <cmath>
 #include <iterator>
 
 namespace quivela::expression {
@@ -17,21 +16,12 @@ using Op = CompiledPlan::Op;
 
 namespace {
 
+// A fault that is raised, or one that only the reduction can go on from.
 CompiledPlan::Outcome Failed(Fault fault) {
     CompiledPlan::Outcome outcome;
-    switch (fault) {
-    case Fault::Overflow:
-        outcome.status = CompiledPlan::Status::Raised;
-        outcome.error = ErrorCode::Overflow;
-        break;
-    case Fault::DivisionByZero:
-        outcome.status = CompiledPlan::Status::Raised;
-        outcome.error = ErrorCode::DivisionByZero;
-        break;
-    default:
-        outcome.status = CompiledPlan::Status::Fallback;
-        break;
-    }
+    outcome.error = RaisedBy(fault);
+    outcome.status = outcome.error == ErrorCode::None ? CompiledPlan::Status::Fallback
+                                                      : CompiledPlan::Status::Raised;
     return outcome;
 }
 
@@ -46,9 +36,7 @@ std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::
     double* const r = registers_.data();
     // In the order of Op.
     static const void* const kHandlers[] = {
-        &&negate, &&add, &&sub,   &&mul, &&div, &&integerDivide, &&remainder, &&power,
-        &&sin,    &&cos, &&tan,   &&exp, &&ln,  &&sqrt,          &&abs,       &&tanh,
-        &&call,   &&rnd, &&raise,
+        &&negate, &&add, &&sub, &&mul, &&call, &&rnd, &&raise,
     };
     static_assert(std::size(kHandlers) == static_cast<std::size_t>(Op::Raise) + 1);
     const Instruction* in = code + pc;
@@ -70,15 +58,7 @@ std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::
         fault_ = (why);                                                                            \
         return static_cast<std::size_t>(in - code);                                                \
     } while (0)
-// A value that is not finite is overflow, as CheckedSteps::Check has it.
-#define QUIVELA_CHECKED(expression)                                                                \
-    do {                                                                                           \
-        v = (expression);                                                                          \
-        if (!std::isfinite(v))                                                                     \
-            QUIVELA_FAIL(Fault::Overflow);                                                         \
-        QUIVELA_NEXT();                                                                            \
-    } while (0)
-#define QUIVELA_STEPS(expression)                                                                  \
+#define QUIVELA_STEP(expression)                                                                   \
     do {                                                                                           \
         CheckedSteps s;                                                                            \
         v = (expression);                                                                          \
@@ -91,52 +71,11 @@ negate:
     v = -r[in->a];
     QUIVELA_NEXT();
 add:
-    QUIVELA_CHECKED(r[in->a] + r[in->b]);
+    QUIVELA_STEP(s.Add(r[in->a], r[in->b]));
 sub:
-    QUIVELA_CHECKED(r[in->a] - r[in->b]);
+    QUIVELA_STEP(s.Sub(r[in->a], r[in->b]));
 mul:
-    QUIVELA_CHECKED(r[in->a] * r[in->b]);
-div:
-    QUIVELA_STEPS(s.Div(r[in->a], r[in->b]));
-integerDivide:
-    QUIVELA_STEPS(s.IntegerQuotient(r[in->a], r[in->b]));
-remainder:
-    QUIVELA_STEPS(s.IntegerRemainder(r[in->a], r[in->b]));
-power:
-    QUIVELA_STEPS(s.Pow(r[in->a], r[in->b]));
-sin:
-    QUIVELA_CHECKED(std::sin(r[in->a]));
-cos:
-    QUIVELA_CHECKED(std::cos(r[in->a]));
-tan:
-    QUIVELA_CHECKED(std::tan(r[in->a]));
-exp:
-    QUIVELA_CHECKED(std::exp(r[in->a]));
-ln:
-    if (r[in->a] <= 0)
-        QUIVELA_FAIL(Fault::Domain);
-    QUIVELA_CHECKED(std::log(r[in->a]));
-sqrt:
-    if (r[in->a] < 0)
-        QUIVELA_FAIL(Fault::Domain);
-    QUIVELA_CHECKED(std::sqrt(r[in->a]));
-abs:
-    v = std::fabs(r[in->a]);
-    QUIVELA_NEXT();
-tanh : {
-    // (E - F) / (E + F): the library computes E and F a second time for the
-    // denominator, which gives the same doubles and, E and F having passed
-    // their checks once, the same checks.
-    CheckedSteps s;
-    const double e = s.Exp(r[in->a]);
-    const double f = s.Exp(-r[in->a]);
-    const double top = s.Sub(e, f);
-    const double bottom = s.Add(e, f);
-    v = s.Div(top, bottom);
-    if (!s.ok())
-        QUIVELA_FAIL(s.fault());
-    QUIVELA_NEXT();
-}
+    QUIVELA_STEP(s.Mul(r[in->a], r[in->b]));
 call : {
     const FunctionResult result = CallFunction(in->function, r[in->a], r[in->b], random);
     if (result.fault != Fault::None)
@@ -151,8 +90,7 @@ raise:
     raised_ = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in->out), in->detail, false};
     QUIVELA_FAIL(Fault::Overflow); // any fault that is not passed over
 
-#undef QUIVELA_STEPS
-#undef QUIVELA_CHECKED
+#undef QUIVELA_STEP
 #undef QUIVELA_FAIL
 #undef QUIVELA_NEXT
 }
@@ -170,11 +108,12 @@ CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
     const std::size_t size = first.code.size();
     stoppedAt_ = Execute(first.code.data(), 0, size, ProcessRandomGenerator());
     if (stoppedAt_ != size)
-        return Status::Fallback;
-    if (first.resultRegister < 0)
-        return Status::NoValue;
-    value = registers_[static_cast<std::size_t>(first.resultRegister)];
-    return Status::Value;
+        stopped_ = Status::Fallback;
+    else if (first.resultRegister < 0)
+        stopped_ = Status::NoValue;
+    else
+        value = registers_[static_cast<std::size_t>(first.resultRegister)];
+    return stoppedAt_ == size && first.resultRegister >= 0 ? Status::Value : stopped_;
 }
 
 CompiledPlan::Outcome CompiledPlan::ResumePure(const ParsedExpression& parsed,

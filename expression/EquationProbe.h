@@ -1,19 +1,23 @@
 #pragma once
 
+#include "expression/Reduction.h"
 #include "expression/Tokens.h"
+
+#include <functional>
 
 class clsEquation;
 
 // Access to the inner state of an expression object, for the engine's tests
 // and benchmarks: the two flags, how often it parsed and evaluated, the token
-// list of the last successful parse, and which evaluation path runs.
+// list of the last successful parse, and a Solve by another evaluation.
 struct EquationProbe {
-    // Compiled: the compiled plan, falling back to the reduction where a
-    // step passes over a fault (what users run). General: the reduction in
-    // place every time, with indexed searches. GeneralScan: the reduction
-    // with the searches scanning slot by slot, literally.
-    enum class Path { Compiled, General, GeneralScan };
-    static void SetPath(clsEquation& equation, Path path);
+    // Solve, with `evaluate` in place of the object's own evaluation (the
+    // compiled plan, or the reduction where the plan cannot go): parses when
+    // needed, then keeps or raises what `evaluate` gives, as Solve does.
+    using Evaluation = std::function<quivela::expression::ReductionOutcome(
+        const quivela::expression::ParsedExpression&,
+        const quivela::expression::ReductionContext&)>;
+    static void SolveWith(clsEquation& equation, const Evaluation& evaluate);
     // Evaluations that started on the plan and were run again by the
     // reduction.
     static int Fallbacks(const clsEquation& equation);

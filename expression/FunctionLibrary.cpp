@@ -13,12 +13,42 @@ namespace {
 constexpr double kDegreesPerRadian = 57.2957795131;
 constexpr double kRadiansPerDegree = 0.01745329251995;
 
-using Formula = double (*)(CheckedSteps& s, double u, double w, RandomGenerator& random);
+using Pure = double (*)(CheckedSteps& s, double u, double w);
+using Drawing = double (*)(CheckedSteps& s, double u, double w, RandomGenerator& random);
 
-struct LibraryEntry {
-    std::string_view token;
-    Formula formula;
-};
+// The two ways of running one definition.
+template <Pure F> FunctionResult Scalar(double u, double w, RandomGenerator&) {
+    CheckedSteps steps;
+    const double value = F(steps, u, w);
+    return FunctionResult{steps.fault(), value};
+}
+template <Drawing F> FunctionResult ScalarDrawing(double u, double w, RandomGenerator& random) {
+    CheckedSteps steps;
+    const double value = F(steps, u, w, random);
+    return FunctionResult{steps.fault(), value};
+}
+template <Pure F> bool Block(const BlockArgs& k) {
+    bool failed = false;
+    ForLanes(k.lanes, k.n, [&](std::size_t j) {
+        CheckedSteps steps;
+        k.out[j] = F(steps, k.a[j], k.b[j]);
+        if (!steps.ok()) [[unlikely]] {
+            failed = true;
+            if (k.failedAt[j] < 0) {
+                k.failedAt[j] = k.step;
+                k.faults[j] = steps.fault();
+            }
+        }
+    });
+    return failed;
+}
+
+template <Pure F> constexpr Formula Entry(std::string_view token) {
+    return Formula{token, Scalar<F>, Block<F>, false};
+}
+template <Drawing F> constexpr Formula EntryDrawing(std::string_view token) {
+    return Formula{token, ScalarDrawing<F>, nullptr, true};
+}
 
 double Sgn(double u) {
     return u > 0 ? 1 : (u < 0 ? -1 : 0);
@@ -34,162 +64,163 @@ double F(CheckedSteps& s, double u) {
 }
 
 // ---- elementary ----
-double Abs(CheckedSteps&, double u, double, RandomGenerator&) {
+double Abs(CheckedSteps&, double u, double) {
     return std::fabs(u);
 }
-double SgnF(CheckedSteps&, double u, double, RandomGenerator&) {
+double SgnF(CheckedSteps&, double u, double) {
     return Sgn(u);
 }
-double Int(CheckedSteps&, double u, double, RandomGenerator&) {
+double Int(CheckedSteps&, double u, double) {
     return std::floor(u);
 }
-double Fix(CheckedSteps&, double u, double, RandomGenerator&) {
+double Fix(CheckedSteps&, double u, double) {
     return std::trunc(u);
 }
-double Mant(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Mant(CheckedSteps& s, double u, double) {
     return s.Sub(u, std::floor(u));
 }
-double Sqr(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Sqr(CheckedSteps& s, double u, double) {
     return s.Sqrt(u);
 }
-double Exp(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Exp(CheckedSteps& s, double u, double) {
     return s.Exp(u);
 }
-double Ln(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Ln(CheckedSteps& s, double u, double) {
     return s.Ln(u);
 }
-double Log10(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Log10(CheckedSteps& s, double u, double) {
     const double lu = s.Ln(u);
     return s.Div(lu, s.Ln(10));
 }
-double Log2(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Log2(CheckedSteps& s, double u, double) {
     const double lu = s.Ln(u);
     return s.Div(lu, s.Ln(2));
 }
-double Logn(CheckedSteps& s, double u, double w, RandomGenerator&) {
+double Logn(CheckedSteps& s, double u, double w) {
     const double lw = s.Ln(w); // the base's logarithm first
     const double lu = s.Ln(u);
     return s.Div(lu, lw);
 }
-double Min(CheckedSteps&, double u, double w, RandomGenerator&) {
+double Min(CheckedSteps&, double u, double w) {
     return u < w ? u : w;
 }
-double Max(CheckedSteps&, double u, double w, RandomGenerator&) {
+double Max(CheckedSteps&, double u, double w) {
     return u > w ? u : w;
 }
-double Mod(CheckedSteps& s, double u, double w, RandomGenerator&) {
+double Mod(CheckedSteps& s, double u, double w) {
     return s.IntegerRemainder(u, w);
 }
-double Graus(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Graus(CheckedSteps& s, double u, double) {
     return s.Mul(u, kDegreesPerRadian);
 }
-double Rad(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Rad(CheckedSteps& s, double u, double) {
     return s.Mul(u, kRadiansPerDegree);
 }
 
 // ---- trigonometric ----
-double Sin(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Sin(CheckedSteps& s, double u, double) {
     return s.Sin(u);
 }
-double Cos(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Cos(CheckedSteps& s, double u, double) {
     return s.Cos(u);
 }
-double Tan(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Tan(CheckedSteps& s, double u, double) {
     return s.Tan(u);
 }
-double Sec(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Sec(CheckedSteps& s, double u, double) {
     return s.Div(1, s.Cos(u));
 }
-double Cosec(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Cosec(CheckedSteps& s, double u, double) {
     return s.Div(1, s.Sin(u));
 }
-double Cotg(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Cotg(CheckedSteps& s, double u, double) {
     return s.Div(1, s.Tan(u));
 }
 
 // ---- inverse trigonometric ----
-double Arctg(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arctg(CheckedSteps& s, double u, double) {
     return s.Atan(u);
 }
-double Arcsin(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arcsin(CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(1, s.Mul(u, u)));
     return s.Atan(s.Div(u, root));
 }
-double Arccos(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arccos(CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(1, s.Mul(u, u)));
     const double angle = s.Atan(s.Div(-u, root));
     return s.Add(angle, HalfPi(s));
 }
-double Arcsec(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arcsec(CheckedSteps& s, double u, double) {
     const double angle = s.Atan(s.Sqrt(s.Sub(s.Mul(u, u), 1)));
     const double shifted = s.Mul(s.Sub(angle, HalfPi(s)), Sgn(u));
     return s.Add(shifted, HalfPi(s));
 }
-double Arccosec(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arccosec(CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(s.Mul(u, u), 1));
     return s.Mul(Sgn(u), s.Atan(s.Div(1, root)));
 }
-double Arccotg(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arccotg(CheckedSteps& s, double u, double) {
     const double half = HalfPi(s);
     return s.Sub(half, s.Atan(u));
 }
 
 // ---- hyperbolic, E = e^u and F = e^-u ----
-double Sinh(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Sinh(CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(s.Sub(e, F(s, u)), 2);
 }
-double Cosh(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Cosh(CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(s.Add(e, F(s, u)), 2);
 }
-double Tgh(CheckedSteps& s, double u, double, RandomGenerator&) {
-    const double e1 = E(s, u);
-    const double top = s.Sub(e1, F(s, u));
-    const double e2 = E(s, u);
-    const double bottom = s.Add(e2, F(s, u));
-    return s.Div(top, bottom);
+// The quotients below use E and F on both sides. Computed a second time for
+// the second side they are the same doubles and pass the same checks, so
+// each is computed once.
+double Tgh(CheckedSteps& s, double u, double) {
+    const double e = E(s, u);
+    const double f = F(s, u);
+    const double top = s.Sub(e, f);
+    return s.Div(top, s.Add(e, f));
 }
-double Sech(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Sech(CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(2, s.Add(e, F(s, u)));
 }
-double Cosech(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Cosech(CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(2, s.Sub(e, F(s, u)));
 }
-double Cotgh(CheckedSteps& s, double u, double, RandomGenerator&) {
-    const double e1 = E(s, u);
-    const double top = s.Add(e1, F(s, u));
-    const double e2 = E(s, u);
-    const double bottom = s.Sub(e2, F(s, u));
-    return s.Div(top, bottom);
+double Cotgh(CheckedSteps& s, double u, double) {
+    const double e = E(s, u);
+    const double f = F(s, u);
+    const double top = s.Add(e, f);
+    return s.Div(top, s.Sub(e, f));
 }
 
 // ---- inverse hyperbolic ----
-double Arcsinh(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arcsinh(CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Add(s.Mul(u, u), 1));
     return s.Ln(s.Add(u, root));
 }
-double Arccosh(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arccosh(CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(s.Mul(u, u), 1));
     return s.Ln(s.Add(u, root));
 }
-double Arctgh(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arctgh(CheckedSteps& s, double u, double) {
     const double top = s.Add(u, 1);
     const double ratio = s.Div(top, s.Sub(1, u));
     return s.Div(s.Ln(ratio), 2);
 }
-double Arcsech(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arcsech(CheckedSteps& s, double u, double) {
     const double top = s.Add(s.Sqrt(s.Sub(1, s.Mul(u, u))), 1);
     return s.Ln(s.Div(top, u));
 }
-double Arccosech(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arccosech(CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Add(s.Mul(u, u), 1));
     const double top = s.Add(s.Mul(Sgn(u), root), 1);
     return s.Ln(s.Div(top, u));
 }
-double Arccotgh(CheckedSteps& s, double u, double, RandomGenerator&) {
+double Arccotgh(CheckedSteps& s, double u, double) {
     const double top = s.Add(u, 1);
     const double ratio = s.Div(top, s.Sub(u, 1));
     return s.Div(s.Ln(ratio), 2);
@@ -214,86 +245,117 @@ double Random(CheckedSteps& s, double u, double w, RandomGenerator& random) {
     return s.Add(u, s.Mul(r, s.Sub(w, u)));
 }
 
+// ---- the binary operators ----
+double Plus(CheckedSteps& s, double u, double w) {
+    return s.Add(u, w);
+}
+double Minus(CheckedSteps& s, double u, double w) {
+    return s.Sub(u, w);
+}
+double Times(CheckedSteps& s, double u, double w) {
+    return s.Mul(u, w);
+}
+double Divide(CheckedSteps& s, double u, double w) {
+    return s.Div(u, w);
+}
+double IntegerDivide(CheckedSteps& s, double u, double w) {
+    return s.IntegerQuotient(u, w);
+}
+double Power(CheckedSteps& s, double u, double w) {
+    return s.Pow(u, w);
+}
+
 // Every call token, in the order the tokens are compared. Portuguese and
 // English spellings share one formula.
-constexpr std::array<LibraryEntry, kFunctionCount> kLibrary{{
-    {"abs(", Abs},
-    {"sgn(", SgnF},
-    {"int(", Int},
-    {"fix(", Fix},
-    {"mant(", Mant},
-    {"sqr(", Sqr},
-    {"exp(", Exp},
-    {"log(", Ln},
-    {"ln(", Ln},
-    {"log10(", Log10},
-    {"log2(", Log2},
-    {"logn(", Logn},
-    {"min(", Min},
-    {"max(", Max},
-    {"mod(", Mod},
-    {"graus(", Graus},
-    {"rad(", Rad},
-    {"sin(", Sin},
-    {"sen(", Sin},
-    {"cos(", Cos},
-    {"tan(", Tan},
-    {"tg(", Tan},
-    {"sec(", Sec},
-    {"cosec(", Cosec},
-    {"cotg(", Cotg},
-    {"cotan(", Cotg},
-    {"arctg(", Arctg},
-    {"atn(", Arctg},
-    {"arcsin(", Arcsin},
-    {"arcsen(", Arcsin},
-    {"arccos(", Arccos},
-    {"arcsec(", Arcsec},
-    {"arccosec(", Arccosec},
-    {"arccotg(", Arccotg},
-    {"arccotan(", Arccotg},
-    {"sinh(", Sinh},
-    {"senh(", Sinh},
-    {"cosh(", Cosh},
-    {"tgh(", Tgh},
-    {"tanh(", Tgh},
-    {"sech(", Sech},
-    {"cosech(", Cosech},
-    {"cotgh(", Cotgh},
-    {"cotanh(", Cotgh},
-    {"arcsinh(", Arcsinh},
-    {"arcsenh(", Arcsinh},
-    {"arccosh(", Arccosh},
-    {"arctgh(", Arctgh},
-    {"arctanh(", Arctgh},
-    {"arcsech(", Arcsech},
-    {"arccosech(", Arccosech},
-    {"arccotgh(", Arccotgh},
-    {"arccotanh(", Arccotgh},
-    {"rnd(", Rnd},
-    {"rand(", Rand},
-    {"random(", Random},
+constexpr std::array<Formula, kFormulaCount> kTable{{
+    Entry<Abs>("abs("),
+    Entry<SgnF>("sgn("),
+    Entry<Int>("int("),
+    Entry<Fix>("fix("),
+    Entry<Mant>("mant("),
+    Entry<Sqr>("sqr("),
+    Entry<Exp>("exp("),
+    Entry<Ln>("log("),
+    Entry<Ln>("ln("),
+    Entry<Log10>("log10("),
+    Entry<Log2>("log2("),
+    Entry<Logn>("logn("),
+    Entry<Min>("min("),
+    Entry<Max>("max("),
+    Entry<Mod>("mod("),
+    Entry<Graus>("graus("),
+    Entry<Rad>("rad("),
+    Entry<Sin>("sin("),
+    Entry<Sin>("sen("),
+    Entry<Cos>("cos("),
+    Entry<Tan>("tan("),
+    Entry<Tan>("tg("),
+    Entry<Sec>("sec("),
+    Entry<Cosec>("cosec("),
+    Entry<Cotg>("cotg("),
+    Entry<Cotg>("cotan("),
+    Entry<Arctg>("arctg("),
+    Entry<Arctg>("atn("),
+    Entry<Arcsin>("arcsin("),
+    Entry<Arcsin>("arcsen("),
+    Entry<Arccos>("arccos("),
+    Entry<Arcsec>("arcsec("),
+    Entry<Arccosec>("arccosec("),
+    Entry<Arccotg>("arccotg("),
+    Entry<Arccotg>("arccotan("),
+    Entry<Sinh>("sinh("),
+    Entry<Sinh>("senh("),
+    Entry<Cosh>("cosh("),
+    Entry<Tgh>("tgh("),
+    Entry<Tgh>("tanh("),
+    Entry<Sech>("sech("),
+    Entry<Cosech>("cosech("),
+    Entry<Cotgh>("cotgh("),
+    Entry<Cotgh>("cotanh("),
+    Entry<Arcsinh>("arcsinh("),
+    Entry<Arcsinh>("arcsenh("),
+    Entry<Arccosh>("arccosh("),
+    Entry<Arctgh>("arctgh("),
+    Entry<Arctgh>("arctanh("),
+    Entry<Arcsech>("arcsech("),
+    Entry<Arccosech>("arccosech("),
+    Entry<Arccotgh>("arccotgh("),
+    Entry<Arccotgh>("arccotanh("),
+    EntryDrawing<Rnd>("rnd("),
+    EntryDrawing<Rand>("rand("),
+    EntryDrawing<Random>("random("),
+    // The operators, in the order of TokenKind from Plus to Power.
+    Entry<Plus>("+"),
+    Entry<Minus>("-"),
+    Entry<Times>("*"),
+    Entry<Divide>("/"),
+    Entry<IntegerDivide>("\\"),
+    Entry<Mod>("%"),
+    Entry<Power>("^"),
 }};
 
 } // namespace
 
+const std::array<Formula, kFormulaCount> kFormulas = kTable;
+
 int FindFunction(std::string_view callToken) {
-    for (std::size_t i = 0; i < kLibrary.size(); ++i)
-        if (kLibrary[i].token == callToken)
+    for (std::size_t i = 0; i < kFunctionCount; ++i)
+        if (kFormulas[i].token == callToken)
             return static_cast<int>(i);
     return -1;
 }
 
 std::string_view FunctionToken(int index) {
-    if (index < 0 || index >= static_cast<int>(kLibrary.size()))
+    if (index < 0 || index >= static_cast<int>(kFunctionCount))
         return {};
-    return kLibrary[static_cast<std::size_t>(index)].token;
+    return kFormulas[static_cast<std::size_t>(index)].token;
 }
 
-FunctionResult CallFunction(int index, double u, double w, RandomGenerator& random) {
-    CheckedSteps steps;
-    const double value = kLibrary[static_cast<std::size_t>(index)].formula(steps, u, w, random);
-    return FunctionResult{steps.fault(), value};
+int OperatorFormula(TokenKind op) {
+    const int offset = static_cast<int>(op) - static_cast<int>(TokenKind::Plus);
+    if (offset < 0 || op > TokenKind::Power)
+        return -1;
+    return static_cast<int>(kFunctionCount) + offset;
 }
 
 } // namespace quivela::expression

@@ -33,10 +33,6 @@ RandomGenerator::RandomGenerator(std::uint64_t seed) : state_(seed), clock_(Cloc
     last_ = Next();
 }
 
-void RandomGenerator::Reseed(std::uint64_t seed) {
-    state_ = seed;
-}
-
 void RandomGenerator::ReseedFromClock() {
     state_ = Mix(state_ ^ clock_());
 }

@@ -13,7 +13,6 @@ public:
     // state: calls within the clock's resolution (a plot calls this tens of
     // thousands of times a second) still get different seeds.
     void ReseedFromClock();
-    void Reseed(std::uint64_t seed);
 
     float Next();                        // the next number; remembered as the last one
     float Last() const { return last_; } // the number drawn last

@@ -2,6 +2,7 @@
 
 #include "expression/ErrorTexts.h"
 #include "expression/FilledSlots.h"
+#include "expression/FunctionLibrary.h"
 #include "expression/Tokens.h"
 
 #include <cstdint>
@@ -14,23 +15,367 @@ namespace quivela::expression {
 class RandomGenerator;
 class VariableTable;
 
+enum class SlotState : std::uint8_t { Empty, Token, Value };
+
 // One slot of the working list: empty, a token of the parsed list (by its
-// index; tokens move between slots unchanged), or a value.
-struct Slot {
-    enum class State : std::uint8_t { Empty, Token, Value };
+// index; tokens move between slots unchanged), or a value. What a value is
+// depends on who walks: a double when evaluating, the register that will
+// hold it when compiling a plan.
+template <class V> struct SlotOf {
+    using State = SlotState;
     State state = State::Empty;
     std::int16_t token = 0;
-    double value = 0;
+    V value{};
 
     bool Filled() const { return state != State::Empty; }
 };
+using Slot = SlotOf<double>;
 
-// The working list is indexed from 1; index 0 exists in the vector only so
-// that positions map directly, and counts as "no such slot".
-// NextToken: the first filled slot after `position`, 0 when there is none.
-// PrevToken: the last filled slot before `position`, 0 when there is none.
-int NextToken(int position, std::span<const Slot> slots);
-int PrevToken(int position, std::span<const Slot> slots);
+// How one step that computes a value ended.
+enum class Step : std::uint8_t {
+    Stored,     // the value is there
+    PassedOver, // a fault the language passes over: nothing is stored
+    Raised,     // an error that ends the evaluation (the machine's `error`)
+    Stop,       // the walk cannot go on (only a plan being compiled stops)
+};
+
+// The reduction in place, written once. It walks the evaluation order over a
+// working list (slot 0 unused, so that positions map directly and 0 means
+// "no such slot"); every operator takes the nearest filled slots on either
+// side as operands, found through `Search`. A step that fails in a way the
+// language passes over has no effect and the case goes on with its next
+// step; errors that are raised end the walk.
+//
+// What a slot's value is and how a value is made is the `Machine`'s: it
+// gives numbers, constants and variables, negates, and applies a formula of
+// the library (FunctionLibrary.h) to two values. Evaluating, it computes;
+// compiling, it emits an instruction and answers with its register.
+//
+// The scratch of the walk starts at zero: the order index N, the closing
+// position C, and the argument values U and W. U and W keep their values
+// from one call to the next, so a call whose argument cannot be read
+// computes with what the call before it left.
+template <class Machine, class Search> class ReductionWalk {
+public:
+    using Value = typename Machine::Value;
+    using SlotType = SlotOf<Value>;
+    struct End {
+        ErrorCode error = ErrorCode::None;
+        int detailToken = -1; // call token or variable name for the description
+        bool stopped = false; // by an error or by the machine
+        bool hasValue = false;
+        Value value{};
+    };
+
+    // The working list at the start: every token in its slot except the
+    // separators, which are empty from the start.
+    static void InitialSlots(const ParsedExpression& parsed, std::vector<SlotType>& working,
+                             std::vector<bool>& emptyAtStart) {
+        const std::size_t n = parsed.tokens.size();
+        working.assign(n + 1, SlotType{});
+        emptyAtStart.assign(n + 1, false);
+        for (std::size_t i = 0; i < n; ++i) {
+            emptyAtStart[i + 1] = parsed.tokens[i].kind == TokenKind::Separator;
+            if (!emptyAtStart[i + 1])
+                working[i + 1] = SlotType{SlotState::Token, static_cast<std::int16_t>(i), Value{}};
+        }
+    }
+
+    ReductionWalk(const ParsedExpression& parsed, Machine& machine, std::vector<SlotType>& working,
+                  Search& search)
+        : parsed_(parsed), machine_(machine), slots_(working), search_(search),
+          last_(static_cast<int>(working.size()) - 1), u_(machine.Zero()), w_(machine.Zero()) {}
+
+    End Run() {
+        const auto& order = parsed_.order;
+        const std::size_t count = order.size(); // the bound is taken once
+        for (index_ = 0; index_ < count && !end_.stopped; ++index_)
+            Dispatch(order[index_]);
+        if (end_.stopped)
+            return end_;
+        const Read read = ReadSlot(Next(0), end_.value);
+        if (read == Read::TooLarge)
+            Raise(ErrorCode::Overflow, -1);
+        end_.hasValue = read == Read::Ok;
+        return end_;
+    }
+
+private:
+    enum class Read : std::uint8_t {
+        Ok,
+        Failed,   // no slot, an empty slot, or text that is not a number: passed over
+        TooLarge, // a number token that no double holds: raised as overflow
+    };
+
+    void Dispatch(int p) {
+        const SlotType& slot = slots_[static_cast<std::size_t>(p)];
+        if (slot.state != SlotState::Token) {
+            // An emptied slot fails the function-call test, and the call case
+            // goes on with an empty name. (No value ever lands on a position
+            // still waiting in the order; it is treated the same way.)
+            CallCase(p, -1, -1);
+            return;
+        }
+        const Token& token = parsed_.tokens[static_cast<std::size_t>(slot.token)];
+        switch (token.kind) {
+        case TokenKind::Negate:
+            NegateCase(p);
+            break;
+        case TokenKind::Plus:
+        case TokenKind::Minus:
+        case TokenKind::Times:
+        case TokenKind::Divide:
+        case TokenKind::IntegerDivide:
+        case TokenKind::Remainder:
+        case TokenKind::Power:
+            BinaryCase(p, token.kind);
+            break;
+        case TokenKind::Open:
+            OpenCase(p);
+            break;
+        case TokenKind::Call:
+            CallCase(p, slot.token, token.function);
+            break;
+        default:
+            NameCase(p, slot.token, token);
+            break;
+        }
+    }
+
+    // "~": (a) R = NextToken(P); (b) P = -R; (c) empty R.
+    void NegateCase(int p) {
+        const int r = Next(p);
+        Value value{};
+        const Read read = ReadSlot(r, value);
+        if (read == Read::TooLarge) {
+            Raise(ErrorCode::Overflow, -1);
+            return;
+        }
+        if (read == Read::Ok)
+            StoreValue(p, machine_.Negate(value));
+        EmptySlot(r);
+    }
+
+    // (a) L = PrevToken(P); (b) R = NextToken(P); (c) L = L op R;
+    // (d) empty R; (e) empty P. The left operand is read first, and the right
+    // one only when the left one could be read.
+    void BinaryCase(int p, TokenKind op);
+
+    // (a) N += 1; (b) C = order[N]; (c) A = NextToken(P); if A < C: (e) P = A's
+    // item, (f) empty A, (g) empty C; else (e) P = 0, (f) empty C.
+    void OpenCase(int p) {
+        TakeClosing();
+        const int a = Next(p);
+        if (a < c_) {
+            if (Exists(a))
+                slots_[static_cast<std::size_t>(p)] = slots_[static_cast<std::size_t>(a)];
+            EmptySlot(a);
+            EmptySlot(c_);
+        } else {
+            StoreValue(p, machine_.Zero());
+            EmptySlot(c_);
+        }
+    }
+
+    // A function call: (b) N += 1; (c) C = order[N]; (d) A = NextToken(P);
+    // (e) B = PrevToken(C); (f) A must lie before C, else 1104; (g) U = A;
+    // (h) B must lie after P, else 1104; (i) W = B; (j)-(m) empty B, A, P and
+    // C; (n) P = the function of U and W, 1101 for a name the library lacks.
+    // An emptied slot P arrives here with an empty name (nameToken -1).
+    void CallCase(int p, int nameToken, int function);
+
+    void NameCase(int p, int tokenIndex, const Token& token) {
+        Value value{};
+        Step step = Step::Stored;
+        switch (token.name) {
+        case NameKind::Pi:
+            value = machine_.Pi();
+            break;
+        case NameKind::E:
+            value = machine_.E();
+            break;
+        case NameKind::Rnd:
+            value = machine_.Rnd();
+            break;
+        case NameKind::Variable:
+            step = machine_.Variable(token, value);
+            break;
+        case NameKind::None:
+            // Only a ")" that no opening took gets here; it is looked up
+            // like any other name.
+            step = machine_.Name(token, value);
+            break;
+        }
+        Finish(p, step, value, tokenIndex);
+    }
+
+    // Stores a step's value, or passes over its fault, or raises or stops.
+    bool Finish(int position, Step step, Value value, int detailToken) {
+        switch (step) {
+        case Step::Stored:
+            StoreValue(position, value);
+            return true;
+        case Step::PassedOver:
+            return true;
+        case Step::Raised:
+            Raise(machine_.error, detailToken);
+            return false;
+        case Step::Stop:
+            end_.stopped = true;
+            return false;
+        }
+        return false;
+    }
+
+    // (N += 1; C = order[N]) -- a missing entry is passed over and C keeps
+    // the value it had.
+    void TakeClosing() {
+        ++index_;
+        if (index_ < parsed_.order.size())
+            c_ = parsed_.order[index_];
+    }
+
+    // Reads an argument into U or W; a failed read leaves it as it was.
+    bool ReadArgument(int position, Value& target) {
+        Value value{};
+        const Read read = ReadSlot(position, value);
+        if (read == Read::TooLarge) {
+            Raise(ErrorCode::Overflow, -1);
+            return false;
+        }
+        if (read == Read::Ok)
+            target = value;
+        return true;
+    }
+
+    bool Exists(int position) const { return position >= 1 && position <= last_; }
+    int Next(int position) { return search_.Next(position, std::span<const SlotType>(slots_)); }
+    int Prev(int position) { return search_.Prev(position, std::span<const SlotType>(slots_)); }
+
+    Read ReadSlot(int position, Value& value) {
+        if (!Exists(position))
+            return Read::Failed;
+        const SlotType& slot = slots_[static_cast<std::size_t>(position)];
+        if (slot.state == SlotState::Value) {
+            value = slot.value;
+            return Read::Ok;
+        }
+        if (slot.state == SlotState::Empty)
+            return Read::Failed;
+        const Token& token = parsed_.tokens[static_cast<std::size_t>(slot.token)];
+        if (token.kind != TokenKind::Number)
+            return Read::Failed;
+        switch (token.numberStatus) {
+        case NumberStatus::Ok:
+            value = machine_.Number(slot.token, token);
+            return Read::Ok;
+        case NumberStatus::TooLarge:
+            return Read::TooLarge;
+        case NumberStatus::NotNumber:
+            break;
+        }
+        return Read::Failed;
+    }
+
+    void StoreValue(int position, Value value) {
+        if (!Exists(position))
+            return;
+        SlotType& slot = slots_[static_cast<std::size_t>(position)];
+        slot.state = SlotState::Value;
+        slot.value = value;
+    }
+
+    void EmptySlot(int position) {
+        if (!Exists(position))
+            return;
+        slots_[static_cast<std::size_t>(position)].state = SlotState::Empty;
+        search_.Empty(position);
+    }
+
+    void Raise(ErrorCode code, int detailToken) {
+        machine_.Raise(code, detailToken);
+        end_.error = code;
+        end_.detailToken = detailToken;
+        end_.stopped = true;
+    }
+
+    const ParsedExpression& parsed_;
+    Machine& machine_;
+    std::vector<SlotType>& slots_;
+    Search& search_;
+    const int last_;
+    End end_;
+    std::size_t index_ = 0; // N - 1
+    int c_ = 0;
+    Value u_;
+    Value w_;
+};
+
+template <class Machine, class Search>
+void ReductionWalk<Machine, Search>::BinaryCase(int p, TokenKind op) {
+    const int l = Prev(p);
+    const int r = Next(p);
+    Value left{};
+    Read read = ReadSlot(l, left);
+    if (read == Read::Ok) {
+        Value right{};
+        read = ReadSlot(r, right);
+        if (read == Read::Ok) {
+            Value value{};
+            const Step step = machine_.Apply(OperatorFormula(op), left, right, value);
+            if (!Finish(l, step, value, -1))
+                return;
+        }
+    }
+    if (read == Read::TooLarge) {
+        Raise(ErrorCode::Overflow, -1);
+        return;
+    }
+    EmptySlot(r);
+    EmptySlot(p);
+}
+
+template <class Machine, class Search>
+void ReductionWalk<Machine, Search>::CallCase(int p, int nameToken, int function) {
+    TakeClosing();
+    const int a = Next(p);
+    const int b = Prev(c_);
+    if (!(a < c_)) {
+        Raise(ErrorCode::InvalidArgument, nameToken);
+        return;
+    }
+    if (!ReadArgument(a, u_))
+        return;
+    if (!(b > p)) {
+        Raise(ErrorCode::InvalidArgument, nameToken);
+        return;
+    }
+    if (!ReadArgument(b, w_))
+        return;
+    EmptySlot(b);
+    EmptySlot(a);
+    // Slot P is emptied and then filled with the call's value: the search
+    // sees it emptied only when no value arrives.
+    slots_[static_cast<std::size_t>(p)].state = SlotState::Empty;
+    EmptySlot(c_);
+    if (function < 0) {
+        Raise(ErrorCode::UnknownFunction, nameToken);
+        return;
+    }
+    Value value{};
+    const Step step = machine_.Apply(function, u_, w_, value);
+    if (Finish(p, step, value, -1) && !slots_[static_cast<std::size_t>(p)].Filled())
+        search_.Empty(p);
+}
+
+// The searches through the index of filled slots, which makes a whole
+// evaluation linear in the number of tokens.
+struct IndexedSearch {
+    FilledSlots& filled;
+    template <class S> int Next(int position, std::span<const S>) { return filled.Next(position); }
+    template <class S> int Prev(int position, std::span<const S>) { return filled.Prev(position); }
+    void Empty(int position) { filled.Empty(position); }
+};
 
 struct ReductionOutcome {
     ErrorCode error = ErrorCode::None;
@@ -47,21 +392,53 @@ struct ReductionContext {
     RandomGenerator& random;
 };
 
-// The general reduction in place. Walks the evaluation order once over a
-// working copy of the token list; every operator takes the nearest filled
-// slots on either side as operands. A step that fails in a way the language
-// passes over has no effect and the case goes on with its next step; errors
-// that are raised end the walk and come back in the outcome. Nothing here
-// allocates once the working list has grown to the expression's size.
+// The machine that evaluates: a value is a double, and each formula is
+// computed as the walk meets it.
+class ValueMachine {
+public:
+    using Value = double;
+    explicit ValueMachine(const ReductionContext& context) : context_(context) {}
+
+    double Number(int, const Token& token) const { return token.number; }
+    double Zero() const { return 0.0; }
+    double Pi() const;
+    double E() const;
+    double Rnd();
+    double Negate(double value) const { return -value; }
+    Step Apply(int formula, double u, double w, double& out);
+    Step Variable(const Token& token, double& out);
+    Step Name(const Token& token, double& out);
+    void Raise(ErrorCode, int) {}
+
+    ErrorCode error = ErrorCode::None;
+    bool domainFault = false;
+
+private:
+    const ReductionContext& context_;
+};
+
+// Runs the walk that evaluates over `working` with searches by `search`, set
+// up here, and tells what it ended with.
+template <class Search>
+ReductionOutcome Reduce(const ParsedExpression& parsed, const ReductionContext& context,
+                        std::vector<Slot>& working, Search& search) {
+    ValueMachine machine(context);
+    const auto end = ReductionWalk<ValueMachine, Search>(parsed, machine, working, search).Run();
+    ReductionOutcome outcome;
+    outcome.error = end.error;
+    if (end.detailToken >= 0)
+        outcome.detail = parsed.tokens[static_cast<std::size_t>(end.detailToken)].text;
+    outcome.hasValue = end.hasValue;
+    outcome.value = end.value;
+    outcome.domainFault = machine.domainFault;
+    return outcome;
+}
+
+// The general reduction in place, with its working list and index kept from
+// one evaluation to the next: nothing here allocates once the working list
+// has grown to the expression's size.
 class GeneralReduction {
 public:
-    // How NextToken and PrevToken are answered: by the linear scans over the
-    // slots, as the language describes them, or through an index of the
-    // filled slots that makes a whole evaluation linear in the number of
-    // tokens. The positions found are the same.
-    enum class Search : std::uint8_t { Indexed, Scan };
-    void SetSearch(Search search) { search_ = search; }
-
     // Builds the initial slot image of a freshly parsed expression.
     void Prepare(const ParsedExpression& parsed);
 
@@ -74,7 +451,6 @@ private:
     std::vector<Slot> initial_ = std::vector<Slot>(1); // slot 0 alone: no tokens
     std::vector<Slot> slots_;
     FilledSlots filled_;
-    Search search_ = Search::Indexed;
 };
 
 } // namespace quivela::expression

@@ -34,8 +34,7 @@ struct clsEquation::State {
     ParsedExpression parsed;
     GeneralReduction reduction;
     CompiledPlan plan;
-    EquationProbe::Path path = EquationProbe::Path::Compiled;
-    int fallbacks = 0;
+    int fallbacks = 0; // evaluations that the plan left to the reduction
 
     // Table handles of parsed.variables, valid while the table's generation
     // and the parse stay the same.
@@ -61,8 +60,7 @@ struct clsEquation::State {
         }
         bindingsGeneration = variables.Generation();
         bindingsValid = true;
-        pure = path == EquationProbe::Path::Compiled && plan.Usable() && allBound &&
-               !plan.DrawsRandom();
+        pure = plan.Usable() && allBound && !plan.DrawsRandom();
     }
 
     void ParseIfNeeded() {
@@ -89,7 +87,7 @@ struct clsEquation::State {
         Bind();
         ++reductions;
         RandomGenerator& random = ProcessRandomGenerator();
-        if (path == EquationProbe::Path::Compiled && plan.Usable() && allBound) {
+        if (plan.Usable() && allBound) {
             RandomGenerator::Snapshot before{};
             if (plan.DrawsRandom())
                 before = random.Save();
@@ -100,9 +98,6 @@ struct clsEquation::State {
             if (plan.DrawsRandom())
                 random.Restore(before);
         }
-        reduction.SetSearch(path == EquationProbe::Path::GeneralScan
-                                ? GeneralReduction::Search::Scan
-                                : GeneralReduction::Search::Indexed);
         const ReductionContext context{variables, bindings, random};
         return reduction.Run(parsed, context);
     }
@@ -126,6 +121,44 @@ struct clsEquation::State {
             break;
         }
         return false;
+    }
+
+    // Solve past its common case: the plan of an expression that draws
+    // nothing, when it ended with no value or stopped at a step that fails
+    // (RunPure has run), or any evaluation that needs more.
+    [[gnu::noinline]] void SolveOtherwise() {
+        if (parseCurrent && pure && bindingsValid && bindingsGeneration == variables.Generation()) {
+            if (plan.Stopped() == CompiledPlan::Status::NoValue) {
+                ++reductions;
+                undefined = true;
+                resultStale = false;
+                return;
+            }
+            // It stopped at a step that fails: go on from there. When it
+            // needs more variants than it may have, the full evaluation below
+            // runs it again from the start (harmless: nothing was drawn or
+            // stored).
+            ReductionOutcome outcome;
+            if (FromPlan(plan.ResumePure(parsed, ProcessRandomGenerator()), outcome)) {
+                ++reductions;
+                if (outcome.error != ErrorCode::None)
+                    throw MakeEngineError(outcome.error, outcome.detail);
+                Accept(outcome);
+                return;
+            }
+        }
+        ParseIfNeeded();
+        const ReductionOutcome outcome = Evaluate();
+        if (outcome.error != ErrorCode::None)
+            throw MakeEngineError(outcome.error, outcome.detail);
+        Accept(outcome);
+    }
+
+    [[gnu::noinline]] void SetVarOtherwise(std::string_view name, double value) {
+        variables.Set(name, value);
+        lastName.assign(name);
+        lastHandle = variables.Find(name);
+        lastGeneration = variables.Generation();
     }
 
     // Stores what an evaluation that raised nothing gives.
@@ -185,43 +218,19 @@ void clsEquation::Solve() {
     ClearUpperVectorState();
     State& s = *state_;
     s.undefined = false;
+    // The common case, without detours: the plan of an expression that draws
+    // nothing runs straight through. Everything else is out of line, so that
+    // this path stays short.
+    double value = 0;
     if (s.parseCurrent && s.pure && s.bindingsValid &&
-        s.bindingsGeneration == s.variables.Generation()) {
-        // The common case, without detours: the plan of an expression that
-        // draws nothing runs straight through. When it needs more variants
-        // than it may have, the full evaluation below runs it again from the
-        // start (harmless: nothing was drawn or stored).
-        double value = 0;
-        switch (s.plan.RunPure(s.variables, s.bindings, value)) {
-        case CompiledPlan::Status::Value:
-            ++s.reductions;
-            s.result = value;
-            s.resultStale = false;
-            return;
-        case CompiledPlan::Status::NoValue:
-            ++s.reductions;
-            s.undefined = true;
-            s.resultStale = false;
-            return;
-        default: {
-            // It stopped at a step that fails: go on from there.
-            ReductionOutcome outcome;
-            if (s.FromPlan(s.plan.ResumePure(s.parsed, ProcessRandomGenerator()), outcome)) {
-                ++s.reductions;
-                if (outcome.error != ErrorCode::None)
-                    throw MakeEngineError(outcome.error, outcome.detail);
-                s.Accept(outcome);
-                return;
-            }
-            break;
-        }
-        }
+        s.bindingsGeneration == s.variables.Generation() &&
+        s.plan.RunPure(s.variables, s.bindings, value) == CompiledPlan::Status::Value) {
+        ++s.reductions;
+        s.result = value;
+        s.resultStale = false;
+        return;
     }
-    s.ParseIfNeeded();
-    const ReductionOutcome outcome = s.Evaluate();
-    if (outcome.error != ErrorCode::None)
-        throw MakeEngineError(outcome.error, outcome.detail);
-    s.Accept(outcome);
+    s.SolveOtherwise();
 }
 
 SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double> xs, double* values,
@@ -245,8 +254,7 @@ SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double>
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
-    if (s.path == EquationProbe::Path::Compiled && s.plan.Usable() && s.allBound &&
-        s.plan.BatchSize() > 0)
+    if (s.plan.Usable() && s.allBound && s.plan.BatchSize() > 0)
         return SolveInBlocks(run, handle, xs, values, undefined);
     for (std::size_t i = 1; i < xs.size(); ++i) {
         s.resultStale = true;
@@ -278,10 +286,7 @@ void clsEquation::SetVar(std::string_view name, double value) {
         s.variables.SetValueAt(s.lastHandle, value);
         return;
     }
-    s.variables.Set(name, value);
-    s.lastName.assign(name);
-    s.lastHandle = s.variables.Find(name);
-    s.lastGeneration = s.variables.Generation();
+    s.SetVarOtherwise(name, value);
 }
 
 // SolveRange from sample 1 on, in blocks of samples run through the plan
@@ -298,13 +303,24 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
     s.plan.PrepareBatch(s.variables, s.bindings, swept);
     const std::size_t block = s.plan.BatchSize();
     const std::size_t count = xs.size();
-    std::vector<double> results(block);
     const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
     RandomGenerator& random = ProcessRandomGenerator();
     for (std::size_t i = 1; i < count;) {
         const std::size_t n = std::min(block, count - i);
         const double* blockXs = xs.data() + i;
-        s.plan.RunBatch(s.parsed, random, blockXs, n, results.data(), lanes.get());
+        // The plan writes the values of the block in place; the loop below
+        // puts the kept result where a sample has none.
+        double* const results = values + i;
+        if (s.plan.RunBatch(s.parsed, random, blockXs, n, results, lanes.get())) {
+            std::fill_n(undefined + i, n, false);
+            i += n;
+            s.result = values[i - 1];
+            s.undefined = false;
+            s.reductions += static_cast<int>(n);
+            s.resultStale = false;
+            run.solved = i;
+            continue;
+        }
         // Kept in locals through the block: the stores through `values` and
         // `undefined` could otherwise alias the object's fields.
         double result = s.result;
@@ -366,9 +382,17 @@ int EquationProbe::Reductions(const clsEquation& e) {
 const ParsedExpression& EquationProbe::Parsed(const clsEquation& e) {
     return e.state_->parsed;
 }
-void EquationProbe::SetPath(clsEquation& e, Path path) {
-    e.state_->path = path;
-    e.state_->bindingsValid = false; // the quick way is decided there
+void EquationProbe::SolveWith(clsEquation& e, const Evaluation& evaluate) {
+    clsEquation::State& s = *e.state_;
+    s.undefined = false;
+    s.ParseIfNeeded();
+    s.Bind();
+    ++s.reductions;
+    const ReductionContext context{s.variables, s.bindings, ProcessRandomGenerator()};
+    const ReductionOutcome outcome = evaluate(s.parsed, context);
+    if (outcome.error != ErrorCode::None)
+        throw MakeEngineError(outcome.error, outcome.detail);
+    s.Accept(outcome);
 }
 int EquationProbe::Fallbacks(const clsEquation& e) {
     return e.state_->fallbacks;

@@ -7,6 +7,7 @@
 
 #include "EngineTestSupport.h"
 #include "RandomTexts.h"
+#include "ReferenceReduction.h"
 
 #include "expression/EquationProbe.h"
 #include "expression/FunctionLibrary.h"
@@ -20,12 +21,18 @@
 #include <string>
 #include <vector>
 
-using Path = EquationProbe::Path;
 using enginetest::TextGenerator;
 using quivela::expression::ProcessRandomGenerator;
 using quivela::expression::RandomGenerator;
 
 namespace {
+
+// The evaluation paths: the compiled plan, falling back to the reduction
+// where a step passes over a fault (what users run); the reduction in place
+// every time, with indexed searches; and the reduction with the searches
+// scanning slot by slot, literally as the language describes NextToken and
+// PrevToken.
+enum class Path { Compiled, General, GeneralScan };
 
 // Re-seeding reads this instead of the clock, so both paths see the same seeds.
 std::uint64_t FixedClock() {
@@ -60,8 +67,7 @@ QString Show(const Observed& o) {
 // that are kept from one sample to the next are part of what is compared.
 class Runner {
 public:
-    Runner(const std::string& text, Path path, bool defineY) {
-        EquationProbe::SetPath(equation_, path);
+    Runner(const std::string& text, Path path, bool defineY) : path_(path) {
         equation_.SetEquation("8765.4321"); // a previous result to keep
         equation_.Solve();
         equation_.SetEquation(text);
@@ -76,7 +82,10 @@ public:
         equation_.SetVar("x", x);
         Observed o;
         try {
-            equation_.Solve();
+            if (path_ == Path::Compiled)
+                equation_.Solve();
+            else
+                EquationProbe::SolveWith(equation_, path_ == Path::General ? Indexed : Scanned);
         } catch (const EngineError& error) {
             o.raised = true;
             o.number = error.Number();
@@ -93,6 +102,7 @@ public:
     const clsEquation& Equation() const { return equation_; }
 
 private:
+    Path path_;
     clsEquation equation_;
 };
 

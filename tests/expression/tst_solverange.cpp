@@ -152,6 +152,12 @@ void SolveRangeTest::sameAsTheLoop_data() {
     QTest::newRow("x not in the expression") << "2+3" << 0.0 << 1.0 << 600 << 600;
     QTest::newRow("no value in any sample") << "()+" << 0.0 << 1.0 << 600 << 600;
     QTest::newRow("two variables, one swept") << "x*X+y" << 0.0 << 1.0 << 600 << 600;
+    // Sums and products are checked at the end of a run of them: an overflow
+    // inside the run, in a value that leaves it unread, or under a negation.
+    QTest::newRow("overflow inside a run") << "x*x*(10^303)-2" << 0.0 << 1.0 << 600 << 424;
+    QTest::newRow("overflow left over") << "(1,x*x*(10^303))" << 0.0 << 1.0 << 600 << 424;
+    QTest::newRow("overflow under a negation") << "-(x*x*(10^303))" << 0.0 << 1.0 << 600 << 424;
+    QTest::newRow("infinite variable") << "x*0+1" << 1e308 << 1e308 << 300 << 1;
 }
 
 void SolveRangeTest::sameAsTheLoop() {
