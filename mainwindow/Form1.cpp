@@ -210,8 +210,7 @@ void Form1::PlotFunction(Graph g) {
     try {
         clsEquation equation;
         BusyPointer busy;
-        const bool anyValue =
-            Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g));
+        const bool anyValue = Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g));
         hints_[g]->Plotted(anyValue, Plotter::kStart, Plotter::kEnd);
     } catch (const Failure& failure) {
         const QString message = FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),

@@ -3,10 +3,10 @@
 #include "HostileTexts.h"
 #include "app/Form3.h"
 #include "axes/AxisPainter.h"
+#include "drawing/DrawingWindow.h"
 #include "help/Form2.h"
 #include "help/Form4.h"
 #include "help/Form5.h"
-#include "drawing/DrawingWindow.h"
 #include "mainwindow/Form1.h"
 
 #include <QAbstractButton>
