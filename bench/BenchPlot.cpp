@@ -9,8 +9,8 @@
 #include "BenchSet.h"
 #include "Benchmarks.h"
 
+#include "drawing/DrawingWindow.h"
 #include "expression/clsEquation.h"
-#include "mainwindow/DrawingWindow.h"
 #include "mainwindow/Form1.h"
 #include "mainwindow/Plotter.h"
 
