@@ -55,8 +55,8 @@ bool Plotter::Plot(clsEquation& equation, const std::string& text, const Views& 
         PutSamples(views, colour, std::span(xs).subspan(at, run.solved),
                    std::span(ys).subspan(at, run.solved), &undefined[at]);
         views.live->ShowProgress();
-        anyValue = anyValue || std::find(&undefined[at], &undefined[at] + run.solved, false) !=
-                                   &undefined[at] + run.solved;
+        const std::span<const bool> flags(&undefined[at], run.solved);
+        anyValue = anyValue || std::ranges::find(flags, false) != flags.end();
         if (run.error)
             throw Failure::FromEngine(*run.error);
         at += n;
