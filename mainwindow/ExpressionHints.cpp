@@ -36,10 +36,8 @@ ExpressionHints::ExpressionHints(QLineEdit* box) : QObject(box), box_(box) {
     Update();
 }
 
-void ExpressionHints::Plotted(bool anyValue, double from, double to) {
+void ExpressionHints::Plotted(bool anyValue) {
     noValueText_ = anyValue ? QString() : box_->text();
-    from_ = from;
-    to_ = to;
     timer_.stop();
     Update();
 }
@@ -54,7 +52,7 @@ void ExpressionHints::Update() {
     std::vector<Hint> hints = Diagnose(std::string_view(utf8.constData(), size_t(utf8.size())));
     if (!noValueText_.isNull() && text == noValueText_)
         hints.push_back(Hint{HintKind::NoValue, {}});
-    const QString lines = HintLines(hints, utf8, from_, to_);
+    const QString lines = HintLines(hints, utf8);
     action_->setToolTip(lines);
     action_->setVisible(!hints.empty());
     if (button_ != nullptr)

@@ -20,9 +20,8 @@ class ExpressionHints : public QObject {
 public:
     explicit ExpressionHints(QLineEdit* box);
 
-    // After the box's text was plotted over [from, to]: whether any
-    // abscissa gave a value.
-    void Plotted(bool anyValue, double from, double to);
+    // After the box's text was plotted: whether any abscissa gave a value.
+    void Plotted(bool anyValue);
 
     QAction* Action() const { return action_; }
 
@@ -34,8 +33,6 @@ private:
     QAction* action_;
     QToolButton* button_ = nullptr;
     QTimer timer_;
-    // The text whose plot found no value at all, with the plot's range.
+    // The text whose plot found no value at all.
     QString noValueText_;
-    double from_ = 0;
-    double to_ = 0;
 };

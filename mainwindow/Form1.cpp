@@ -211,7 +211,7 @@ void Form1::PlotFunction(Graph g) {
         clsEquation equation;
         BusyPointer busy;
         const bool anyValue = Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g));
-        hints_[g]->Plotted(anyValue, Plotter::kStart, Plotter::kEnd);
+        hints_[g]->Plotted(anyValue);
     } catch (const Failure& failure) {
         const QString message = FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),
                                                failure.Description());
@@ -305,7 +305,7 @@ void Form1::DesenharO_Click() {
         BusyPointer busy;
         const bool anyValue =
             Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Curve(O));
-        hints_[O]->Plotted(anyValue, Plotter::kStart, Plotter::kEnd);
+        hints_[O]->Plotted(anyValue);
     } catch (const Failure& failure) {
         // As for f and g: the blank live view must not hide the axes.
         ShowNormalView(O);

@@ -1,5 +1,7 @@
 #include "mainwindow/HintTexts.h"
 
+#include "mainwindow/Plotter.h"
+
 #include <QStringList>
 
 namespace {
@@ -63,7 +65,7 @@ QString Number(double v) {
 
 } // namespace
 
-QString HintLine(const Hint& hint, const QByteArray& utf8, double from, double to) {
+QString HintLine(const Hint& hint, const QByteArray& utf8) {
     switch (hint.kind) {
     case HintKind::Ignored: {
         const QString c = Piece(utf8, hint.spans.front());
@@ -79,12 +81,12 @@ QString HintLine(const Hint& hint, const QByteArray& utf8, double from, double t
             .arg(Quoted(Piece(utf8, hint.spans[1])), Quoted(Piece(utf8, hint.spans[0])));
     case HintKind::NoValue:
         return QString::fromUtf8("A expressão não tem valor para nenhum x entre %1 e %2.")
-            .arg(Number(from), Number(to));
+            .arg(Number(Plotter::kStart), Number(Plotter::kEnd));
     }
     return {};
 }
 
-QString HintLines(const std::vector<Hint>& hints, const QByteArray& utf8, double from, double to) {
+QString HintLines(const std::vector<Hint>& hints, const QByteArray& utf8) {
     QStringList lines;
     for (const Hint& hint : hints) {
         if (lines.size() == kMostLines) {
@@ -93,7 +95,7 @@ QString HintLines(const std::vector<Hint>& hints, const QByteArray& utf8, double
                                 : QString::fromUtf8("… e mais %1 avisos.").arg(more));
             break;
         }
-        lines << HintLine(hint, utf8, from, to);
+        lines << HintLine(hint, utf8);
     }
     return lines.join(QLatin1Char('\n'));
 }
