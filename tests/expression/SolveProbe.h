@@ -20,6 +20,17 @@ enum Kind : int {
     Range = 3,   // Solve succeeds with a value in [value, high)
 };
 
+// The columns of a table of such rows: the text, x, the Kind, the value, the
+// error number and the error's description.
+inline void AddColumns() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description");
+}
+
 // Checks an observation against a row; QtTest records the first mismatch.
 inline void Expect(const enginetest::Outcome& o, int kind, double value, double high, int number,
                    const QString& description) {

@@ -72,12 +72,7 @@ void FuzzReplay::randomTokens() {
 // Each input the fuzzer reported, with the outcome it must have. The files of
 // the same inputs are in fuzz/regressions/.
 void FuzzReplay::findings_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("description");
+    SolveProbe::AddColumns();
     // Two unary minuses: the first empties the second, whose entry then runs
     // the call case with an empty name (not a fault: the checks had been too strict).
     QTest::newRow("emptied unary minus reaches the call test")

@@ -33,12 +33,7 @@ private slots:
 };
 
 void HostileInput::typed_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("description");
+    SolveProbe::AddColumns();
 
     auto value = [](const char* name, const QByteArray& text, double x, double v) {
         QTest::newRow(name) << text << x << int(Value) << v << 0 << QString();
