@@ -34,23 +34,9 @@ class VariableTable;
 // step failing; variants share the instructions before the failing step and
 // the registers, so the evaluation goes on where it was without computing or
 // drawing anything twice. When too many variants would be needed, Run
-// answers Fallback and the caller runs the general reduction instead.
+// answers false and the caller runs the general reduction instead.
 class CompiledPlan {
 public:
-    enum class Status : std::uint8_t {
-        Value,    // the evaluation ended with a value in `value`
-        NoValue,  // no filled slot was left: the previous result stays
-        Raised,   // `error` (with the call token `detailToken`, or none when -1)
-        Fallback, // nothing was computed that counts: run the general reduction
-    };
-    struct Outcome {
-        Status status = Status::NoValue;
-        double value = 0;
-        ErrorCode error = ErrorCode::None;
-        int detailToken = -1;
-        bool domainFault = false; // a step passed over a domain fault
-    };
-
     // Builds the plan of a freshly parsed expression, in time linear in its
     // number of tokens.
     void Compile(const ParsedExpression& parsed);
@@ -63,11 +49,25 @@ public:
     bool DrawsRandom() const { return drawsRandom_; }
     std::size_t Variants() const { return variants_.size(); }
 
-    // `parsed` is the expression the plan was compiled from; `bindings` holds
-    // a table handle for every one of its variables, all of them bound (a
-    // missing one is the reduction's to report).
-    Outcome Run(const ParsedExpression& parsed, const VariableTable& variables,
-                std::span<const int> bindings, RandomGenerator& random);
+    // How one evaluation ended.
+    enum class End : std::uint8_t {
+        Value,           // `value` holds the value
+        ValueAfterFault, // the same, but a step passed over a domain fault
+        NoValue,         // no filled slot was left: the previous result stays
+        Raised,          // an error is raised: RaisedError(), RaisedDetail()
+        Fallback,        // the general reduction must run instead; draws made
+                         // count for nothing (a caller whose plan draws puts
+                         // the generator back)
+    };
+    // One evaluation, with what the reduction would give. `parsed` is the
+    // expression the plan was compiled from; `bindings` holds a table handle
+    // for every one of its variables, all of them bound (a missing one is
+    // the reduction's to report).
+    End Run(const ParsedExpression& parsed, const VariableTable& variables,
+            std::span<const int> bindings, RandomGenerator& random, double& value);
+    ErrorCode RaisedError() const { return raisedError_; }
+    // The call token named in the raised error's description, or -1.
+    int RaisedDetail() const { return raisedDetail_; }
 
     // Operations of the plan. Call runs a formula of the library (a function
     // or a binary operator) by its index; the sum, difference and product
@@ -89,17 +89,6 @@ public:
         std::int32_t b;        // second operand register
         std::int32_t out;      // result register; Raise: the error's number
     };
-
-    // The quick way for plans that draw no random numbers: runs the plan
-    // without variants and tells whether it went through without a fault.
-    // When it did not (Status::Fallback), nothing observable has happened
-    // and Run must be called instead.
-    Status RunPure(const VariableTable& variables, std::span<const int> bindings, double& value);
-    // How the last RunPure ended.
-    Status Stopped() const { return stopped_; }
-    // After RunPure stopped: goes on from the step where it stopped, as Run
-    // would have (the error of that step, or the variant after it).
-    Outcome ResumePure(const ParsedExpression& parsed, RandomGenerator& random);
 
     // Runs of many samples at once, for SolveRange: the instructions run one
     // after the other over a block of samples, each instruction a plain loop
@@ -147,12 +136,12 @@ private:
 
     int VariantAfter(const ParsedExpression& parsed, int variant, int step);
     // Runs code[pc] onwards; the index of the instruction that failed (its
-    // fault in fault_, a raising instruction's error in raised_), or size.
+    // fault in fault_), or size.
     std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
                         RandomGenerator& random);
     void LoadVariables(const VariableTable& variables, std::span<const int> bindings);
-    Outcome Continue(const ParsedExpression& parsed, RandomGenerator& random, int variant,
-                     std::size_t pc, bool domainFault);
+    End Stopped(const ParsedExpression& parsed, RandomGenerator& random, std::size_t pc,
+                double& value);
     void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
                   std::size_t pc, std::span<const std::int32_t> list, double* values, Lane* lanes,
                   bool afterFault);
@@ -162,9 +151,8 @@ private:
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
-    std::size_t stoppedAt_ = 0; // where the last RunPure stopped
-    Status stopped_ = Status::Fallback;
-    Outcome raised_;
+    ErrorCode raisedError_ = ErrorCode::None;
+    int raisedDetail_ = -1;
     std::vector<double> columns_;        // BatchSize() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
     std::vector<Fault> faults_;

@@ -14,19 +14,6 @@ namespace quivela::expression {
 
 using Op = CompiledPlan::Op;
 
-namespace {
-
-// A fault that is raised, or one that only the reduction can go on from.
-CompiledPlan::Outcome Failed(Fault fault) {
-    CompiledPlan::Outcome outcome;
-    outcome.error = RaisedBy(fault);
-    outcome.status = outcome.error == ErrorCode::None ? CompiledPlan::Status::Fallback
-                                                      : CompiledPlan::Status::Raised;
-    return outcome;
-}
-
-} // namespace
-
 // Runs code[pc] onwards over the registers r. Returns the index of the
 // instruction that failed (its fault in `fault`), or `size` when all ran.
 // Each operation jumps straight to the next one's code (labels as values, a
@@ -87,8 +74,7 @@ rnd:
     v = random.Next();
     QUIVELA_NEXT();
 raise:
-    raised_ = Outcome{Status::Raised, 0, static_cast<ErrorCode>(in->out), in->detail, false};
-    QUIVELA_FAIL(Fault::Overflow); // any fault that is not passed over
+    QUIVELA_FAIL(Fault::Overflow); // any fault that is not passed over; Stopped reads the error
 
 #undef QUIVELA_STEP
 #undef QUIVELA_FAIL
@@ -101,72 +87,48 @@ void CompiledPlan::LoadVariables(const VariableTable& variables, std::span<const
         r[k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
 }
 
-CompiledPlan::Status CompiledPlan::RunPure(const VariableTable& variables,
-                                           std::span<const int> bindings, double& value) {
+// The common case goes straight through the first variant to its value;
+// everything else (no value, an error, a fault passed over) is Stopped's.
+CompiledPlan::End CompiledPlan::Run(const ParsedExpression& parsed, const VariableTable& variables,
+                                    std::span<const int> bindings, RandomGenerator& random,
+                                    double& value) {
     LoadVariables(variables, bindings);
     const Variant& first = variants_.front();
     const std::size_t size = first.code.size();
-    stoppedAt_ = Execute(first.code.data(), 0, size, ProcessRandomGenerator());
-    if (stoppedAt_ != size)
-        stopped_ = Status::Fallback;
-    else if (first.resultRegister < 0)
-        stopped_ = Status::NoValue;
-    else
+    const std::size_t pc = Execute(first.code.data(), 0, size, random);
+    if (pc == size && first.resultRegister >= 0) [[likely]] {
         value = registers_[static_cast<std::size_t>(first.resultRegister)];
-    return stoppedAt_ == size && first.resultRegister >= 0 ? Status::Value : stopped_;
+        return End::Value;
+    }
+    return Stopped(parsed, random, pc, value);
 }
 
-CompiledPlan::Outcome CompiledPlan::ResumePure(const ParsedExpression& parsed,
-                                               RandomGenerator& random) {
-    const Instruction& stopped = variants_.front().code[stoppedAt_];
-    if (stopped.op == Op::Raise)
-        return Outcome{Status::Raised, 0, static_cast<ErrorCode>(stopped.out), stopped.detail,
-                       false};
-    if (fault_ != Fault::Domain)
-        return Failed(fault_);
-    const int following = VariantAfter(parsed, 0, static_cast<int>(stoppedAt_));
-    if (following < 0)
-        return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
-    return Continue(parsed, random, following, stoppedAt_ + 1, true);
-}
-
-CompiledPlan::Outcome CompiledPlan::Run(const ParsedExpression& parsed,
-                                        const VariableTable& variables,
-                                        std::span<const int> bindings, RandomGenerator& random) {
-    LoadVariables(variables, bindings);
-    return Continue(parsed, random, 0, 0, false);
-}
-
-CompiledPlan::Outcome CompiledPlan::Continue(const ParsedExpression& parsed,
-                                             RandomGenerator& random, int variant, std::size_t pc,
-                                             bool domainFault) {
+// The first variant has run up to `pc`: its end, or the instruction that
+// failed. A step that passes over a domain fault goes on in the variant where
+// it fails, after it; any other failure raises its error.
+CompiledPlan::End CompiledPlan::Stopped(const ParsedExpression& parsed, RandomGenerator& random,
+                                        std::size_t pc, double& value) {
+    int variant = 0;
     for (;;) {
         const Variant& current = variants_[static_cast<std::size_t>(variant)];
-        if (!current.usable)
-            return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
-        const std::size_t size = current.code.size();
-        fault_ = Fault::None;
-        raised_ = Outcome{};
-        pc = Execute(current.code.data(), pc, size, random);
-        if (pc == size) {
+        if (pc == current.code.size()) {
             if (current.resultRegister < 0)
-                return Outcome{Status::NoValue, 0, ErrorCode::None, -1, domainFault};
-            return Outcome{Status::Value,
-                           registers_[static_cast<std::size_t>(current.resultRegister)],
-                           ErrorCode::None, -1, domainFault};
+                return End::NoValue;
+            value = registers_[static_cast<std::size_t>(current.resultRegister)];
+            return variant == 0 ? End::Value : End::ValueAfterFault;
         }
         if (fault_ != Fault::Domain) {
-            if (raised_.status == Status::Raised)
-                return raised_;
-            return Failed(fault_);
+            const Instruction& failed = current.code[pc];
+            const bool raising = failed.op == Op::Raise;
+            raisedError_ = raising ? static_cast<ErrorCode>(failed.out) : RaisedBy(fault_);
+            raisedDetail_ = raising ? failed.detail : -1;
+            return End::Raised;
         }
-        // Go on in the variant where this step failed, after it.
-        const int following = VariantAfter(parsed, variant, static_cast<int>(pc));
-        if (following < 0)
-            return Outcome{Status::Fallback, 0, ErrorCode::None, -1, false};
-        variant = following;
-        ++pc;
-        domainFault = true;
+        variant = VariantAfter(parsed, variant, static_cast<int>(pc));
+        if (variant < 0 || !variants_[static_cast<std::size_t>(variant)].usable)
+            return End::Fallback;
+        const Variant& following = variants_[static_cast<std::size_t>(variant)];
+        pc = Execute(following.code.data(), pc + 1, following.code.size(), random);
     }
 }
 

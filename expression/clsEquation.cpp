@@ -23,6 +23,9 @@ static_assert(clsEquation::LongestText == static_cast<std::size_t>(kInt16Max));
 struct clsEquation::State {
     bool resultStale = false;
     bool parseCurrent = true; // an object never assigned holds the empty expression
+    // Parsed, and bound to the table as it is: Solve goes straight to the
+    // evaluation. Whatever changes the text or the table's entries clears it.
+    bool ready = false;
     VariableTable variables;
     std::string text;
     bool graus = false;
@@ -35,119 +38,85 @@ struct clsEquation::State {
     GeneralReduction reduction;
     CompiledPlan plan;
     int fallbacks = 0; // evaluations that the plan left to the reduction
+    RandomGenerator& random = ProcessRandomGenerator();
 
-    // Table handles of parsed.variables, valid while the table's generation
-    // and the parse stay the same.
+    // Table handles of parsed.variables, valid while `ready`.
     std::vector<int> bindings;
-    std::uint64_t bindingsGeneration = 0;
-    bool bindingsValid = false;
-    bool allBound = false;
-    // The plan runs on its own, drawing nothing, with every variable bound.
-    bool pure = false;
+    // The plan can stand in for the reduction: it is usable and every
+    // variable is bound (a missing one is the reduction's to report).
+    bool planRuns = false;
+    // Ready, and the plan runs on its own, drawing nothing.
+    bool quick = false;
     // The last name given to SetVar and its entry, while the table keeps it.
     std::string lastName;
     int lastHandle = -1;
     std::uint64_t lastGeneration = 0;
 
-    void Bind() {
-        if (bindingsValid && bindingsGeneration == variables.Generation())
-            return;
+    // Parses when the text changed (raising the parser's error), and binds
+    // the variables to the table's entries.
+    [[gnu::noinline]] void Prepare() {
+        if (!parseCurrent) {
+            ParsedExpression fresh;
+            ++parses;
+            const ErrorCode error = ParseExpression(text, fresh);
+            if (error != ErrorCode::None)
+                throw MakeEngineError(error, {});
+            parsed = std::move(fresh);
+            reduction.Prepare(parsed);
+            plan.Compile(parsed);
+            parseCurrent = true;
+        }
         bindings.resize(parsed.variables.size());
-        allBound = true;
+        bool allBound = true;
         for (std::size_t i = 0; i < bindings.size(); ++i) {
             bindings[i] = variables.Find(parsed.variables[i]);
             allBound = allBound && bindings[i] >= 0;
         }
-        bindingsGeneration = variables.Generation();
-        bindingsValid = true;
-        pure = plan.Usable() && allBound && !plan.DrawsRandom();
+        planRuns = plan.Usable() && allBound;
+        ready = true;
+        quick = planRuns && !plan.DrawsRandom();
     }
 
-    void ParseIfNeeded() {
-        if (parseCurrent)
-            return;
-        ParsedExpression fresh;
-        ++parses;
-        const ErrorCode error = ParseExpression(text, fresh);
-        if (error != ErrorCode::None)
-            throw MakeEngineError(error, {});
-        parsed = std::move(fresh);
-        reduction.Prepare(parsed);
-        plan.Compile(parsed);
-        bindingsValid = false;
-        parseCurrent = true;
-    }
-
-    // One evaluation of the parsed expression with the current variables.
-    // The plan runs unless a variable is missing (the reduction reports it at
-    // its step); when the plan meets a fault that is passed over, the
-    // evaluation is run again from its start by the reduction, with the
-    // random generator put back as it was so that nothing is drawn twice.
+    // One evaluation of the parsed expression with the current variables:
+    // the plan, unless it cannot stand in for the reduction this time; then
+    // the reduction runs it from its start, with the random generator put
+    // back as it was so that nothing is drawn twice.
     ReductionOutcome Evaluate() {
-        Bind();
         ++reductions;
-        RandomGenerator& random = ProcessRandomGenerator();
-        if (plan.Usable() && allBound) {
+        if (planRuns) {
             RandomGenerator::Snapshot before{};
             if (plan.DrawsRandom())
                 before = random.Save();
-            ReductionOutcome outcome;
-            if (FromPlan(plan.Run(parsed, variables, bindings, random), outcome))
-                return outcome;
+            double value = 0;
+            switch (plan.Run(parsed, variables, bindings, random, value)) {
+            case CompiledPlan::End::Value:
+                return ReductionOutcome{ErrorCode::None, {}, true, value, false};
+            case CompiledPlan::End::ValueAfterFault:
+                return ReductionOutcome{ErrorCode::None, {}, true, value, true};
+            case CompiledPlan::End::NoValue:
+                return ReductionOutcome{};
+            case CompiledPlan::End::Raised: {
+                const int detail = plan.RaisedDetail();
+                return ReductionOutcome{plan.RaisedError(),
+                                        detail < 0
+                                            ? std::string_view{}
+                                            : parsed.tokens[static_cast<std::size_t>(detail)].text,
+                                        false, 0, false};
+            }
+            case CompiledPlan::End::Fallback:
+                break;
+            }
             ++fallbacks;
             if (plan.DrawsRandom())
                 random.Restore(before);
         }
-        const ReductionContext context{variables, bindings, random};
-        return reduction.Run(parsed, context);
+        return reduction.Run(parsed, ReductionContext{variables, bindings, random});
     }
 
-    // What the plan's outcome means; false when the reduction must run.
-    bool FromPlan(const CompiledPlan::Outcome& run, ReductionOutcome& outcome) const {
-        switch (run.status) {
-        case CompiledPlan::Status::Value:
-            outcome = ReductionOutcome{ErrorCode::None, {}, true, run.value, run.domainFault};
-            return true;
-        case CompiledPlan::Status::NoValue:
-            outcome = ReductionOutcome{ErrorCode::None, {}, false, 0, run.domainFault};
-            return true;
-        case CompiledPlan::Status::Raised:
-            outcome = ReductionOutcome{};
-            outcome.error = run.error;
-            if (run.detailToken >= 0)
-                outcome.detail = parsed.tokens[static_cast<std::size_t>(run.detailToken)].text;
-            return true;
-        case CompiledPlan::Status::Fallback:
-            break;
-        }
-        return false;
-    }
-
-    // Solve past its common case: the plan of an expression that draws
-    // nothing, when it ended with no value or stopped at a step that fails
-    // (RunPure has run), or any evaluation that needs more.
+    // Solve past its common case (see Solve).
     [[gnu::noinline]] void SolveOtherwise() {
-        if (parseCurrent && pure && bindingsValid && bindingsGeneration == variables.Generation()) {
-            if (plan.Stopped() == CompiledPlan::Status::NoValue) {
-                ++reductions;
-                undefined = true;
-                resultStale = false;
-                return;
-            }
-            // It stopped at a step that fails: go on from there. When it
-            // needs more variants than it may have, the full evaluation below
-            // runs it again from the start (harmless: nothing was drawn or
-            // stored).
-            ReductionOutcome outcome;
-            if (FromPlan(plan.ResumePure(parsed, ProcessRandomGenerator()), outcome)) {
-                ++reductions;
-                if (outcome.error != ErrorCode::None)
-                    throw MakeEngineError(outcome.error, outcome.detail);
-                Accept(outcome);
-                return;
-            }
-        }
-        ParseIfNeeded();
+        if (!ready)
+            Prepare();
         const ReductionOutcome outcome = Evaluate();
         if (outcome.error != ErrorCode::None)
             throw MakeEngineError(outcome.error, outcome.detail);
@@ -155,10 +124,20 @@ struct clsEquation::State {
     }
 
     [[gnu::noinline]] void SetVarOtherwise(std::string_view name, double value) {
+        const std::uint64_t generation = variables.Generation();
         variables.Set(name, value);
+        ready = ready && variables.Generation() == generation;
+        quick = quick && ready;
         lastName.assign(name);
         lastHandle = variables.Find(name);
         lastGeneration = variables.Generation();
+    }
+
+    // The text or the table's entries changed.
+    void Unbind() {
+        ready = false;
+        quick = false;
+        resultStale = true;
     }
 
     // Stores what an evaluation that raised nothing gives.
@@ -188,7 +167,7 @@ void clsEquation::SetGraus(bool value) {
 
 void clsEquation::VarClear() {
     state_->variables.Clear();
-    state_->resultStale = true;
+    state_->Unbind();
 }
 
 std::string clsEquation::Equation() const {
@@ -197,13 +176,13 @@ std::string clsEquation::Equation() const {
 
 void clsEquation::SetEquation(std::string_view text) {
     state_->parseCurrent = false;
-    state_->resultStale = true;
+    state_->Unbind();
     state_->text = LowerCased(text);
 }
 
 void clsEquation::VarRemove(std::string_view name) {
     state_->variables.Remove(name);
-    state_->resultStale = true;
+    state_->Unbind();
 }
 
 double clsEquation::Solution() {
@@ -219,16 +198,21 @@ void clsEquation::Solve() {
     State& s = *state_;
     s.undefined = false;
     // The common case, without detours: the plan of an expression that draws
-    // nothing runs straight through. Everything else is out of line, so that
-    // this path stays short.
+    // nothing runs to a value or to no value. Everything else (parsing,
+    // binding, errors, the reduction) is out of line, so that this path stays
+    // short; a plan that raised is simply run again there.
     double value = 0;
-    if (s.parseCurrent && s.pure && s.bindingsValid &&
-        s.bindingsGeneration == s.variables.Generation() &&
-        s.plan.RunPure(s.variables, s.bindings, value) == CompiledPlan::Status::Value) {
-        ++s.reductions;
-        s.result = value;
-        s.resultStale = false;
-        return;
+    if (s.quick) [[likely]] {
+        const CompiledPlan::End end =
+            s.plan.Run(s.parsed, s.variables, s.bindings, s.random, value);
+        if (end <= CompiledPlan::End::NoValue) [[likely]] {
+            ++s.reductions;
+            if (end != CompiledPlan::End::NoValue)
+                s.result = value;
+            s.undefined = end != CompiledPlan::End::Value;
+            s.resultStale = false;
+            return;
+        }
     }
     s.SolveOtherwise();
 }
@@ -254,7 +238,7 @@ SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double>
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
-    if (s.plan.Usable() && s.allBound && s.plan.BatchSize() > 0)
+    if (s.planRuns && s.plan.BatchSize() > 0)
         return SolveInBlocks(run, handle, xs, values, undefined);
     for (std::size_t i = 1; i < xs.size(); ++i) {
         s.resultStale = true;
@@ -304,7 +288,7 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
     const std::size_t block = s.plan.BatchSize();
     const std::size_t count = xs.size();
     const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
-    RandomGenerator& random = ProcessRandomGenerator();
+    RandomGenerator& random = s.random;
     for (std::size_t i = 1; i < count;) {
         const std::size_t n = std::min(block, count - i);
         const double* blockXs = xs.data() + i;
@@ -385,10 +369,10 @@ const ParsedExpression& EquationProbe::Parsed(const clsEquation& e) {
 void EquationProbe::SolveWith(clsEquation& e, const Evaluation& evaluate) {
     clsEquation::State& s = *e.state_;
     s.undefined = false;
-    s.ParseIfNeeded();
-    s.Bind();
+    if (!s.ready)
+        s.Prepare();
     ++s.reductions;
-    const ReductionContext context{s.variables, s.bindings, ProcessRandomGenerator()};
+    const ReductionContext context{s.variables, s.bindings, s.random};
     const ReductionOutcome outcome = evaluate(s.parsed, context);
     if (outcome.error != ErrorCode::None)
         throw MakeEngineError(outcome.error, outcome.detail);
