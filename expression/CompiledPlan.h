@@ -3,6 +3,7 @@
 #include "expression/CheckedMath.h"
 #include "expression/ErrorTexts.h"
 #include "expression/Tokens.h"
+#include "expression/VariableTable.h"
 
 #include <cstdint>
 #include <span>
@@ -11,7 +12,6 @@
 namespace quivela::expression {
 
 class RandomGenerator;
-class VariableTable;
 
 // The evaluation of one parsed expression compiled into a straight-line
 // program over an array of doubles.
@@ -63,8 +63,21 @@ public:
     // expression the plan was compiled from; `bindings` holds a table handle
     // for every one of its variables, all of them bound (a missing one is
     // the reduction's to report).
+    // Inline, so that a caller's common case reaches the dispatch loop in one
+    // call: the first variant straight through to its value. Everything else
+    // (no value, an error, a fault passed over) is Stopped's.
     End Run(const ParsedExpression& parsed, const VariableTable& variables,
-            std::span<const int> bindings, RandomGenerator& random, double& value);
+            std::span<const int> bindings, RandomGenerator& random, double& value) {
+        LoadVariables(variables, bindings);
+        const Variant& first = variants_.front();
+        const std::size_t size = first.code.size();
+        const std::size_t pc = Execute(first.code.data(), 0, size, random);
+        if (pc == size && first.resultRegister >= 0) [[likely]] {
+            value = registers_[static_cast<std::size_t>(first.resultRegister)];
+            return End::Value;
+        }
+        return Stopped(parsed, random, pc, value);
+    }
     ErrorCode RaisedError() const { return raisedError_; }
     // The call token named in the raised error's description, or -1.
     int RaisedDetail() const { return raisedDetail_; }
@@ -139,7 +152,11 @@ private:
     // fault in fault_), or size.
     std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
                         RandomGenerator& random);
-    void LoadVariables(const VariableTable& variables, std::span<const int> bindings);
+    void LoadVariables(const VariableTable& variables, std::span<const int> bindings) {
+        double* const r = registers_.data() + variableBase_;
+        for (int k = 0; k < variableCount_; ++k)
+            r[k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
+    }
     End Stopped(const ParsedExpression& parsed, RandomGenerator& random, std::size_t pc,
                 double& value);
     void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,

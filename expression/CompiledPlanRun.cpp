@@ -81,28 +81,6 @@ raise:
 #undef QUIVELA_NEXT
 }
 
-void CompiledPlan::LoadVariables(const VariableTable& variables, std::span<const int> bindings) {
-    double* const r = registers_.data() + variableBase_;
-    for (int k = 0; k < variableCount_; ++k)
-        r[k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
-}
-
-// The common case goes straight through the first variant to its value;
-// everything else (no value, an error, a fault passed over) is Stopped's.
-CompiledPlan::End CompiledPlan::Run(const ParsedExpression& parsed, const VariableTable& variables,
-                                    std::span<const int> bindings, RandomGenerator& random,
-                                    double& value) {
-    LoadVariables(variables, bindings);
-    const Variant& first = variants_.front();
-    const std::size_t size = first.code.size();
-    const std::size_t pc = Execute(first.code.data(), 0, size, random);
-    if (pc == size && first.resultRegister >= 0) [[likely]] {
-        value = registers_[static_cast<std::size_t>(first.resultRegister)];
-        return End::Value;
-    }
-    return Stopped(parsed, random, pc, value);
-}
-
 // The first variant has run up to `pc`: its end, or the instruction that
 // failed. A step that passes over a domain fault goes on in the variant where
 // it fails, after it; any other failure raises its error.

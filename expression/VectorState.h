@@ -7,7 +7,14 @@ namespace quivela::expression {
 // for instance, can leave them marked dirty; on some processors every
 // following SSE instruction, and so every call into the maths library, then
 // pays a transition penalty until they are cleared. Cheap: one instruction
-// and one branch.
-void ClearUpperVectorState() noexcept;
+// and one branch, inline.
+namespace vectorstate {
+extern const bool kHasAvx;
+void ZeroUpper() noexcept;
+} // namespace vectorstate
+inline void ClearUpperVectorState() noexcept {
+    if (vectorstate::kHasAvx)
+        vectorstate::ZeroUpper();
+}
 
 } // namespace quivela::expression
