@@ -170,8 +170,10 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
     Fault* const faults = faults_.data();
     // The whole block runs without a list of samples.
     const bool dense = list.size() == block_ || (list.size() == lastCount_ && variant == 0);
-    const std::int32_t* const l = dense ? nullptr : list.data();
-    const std::size_t n = list.size();
+    const std::int32_t* const all = dense ? nullptr : list.data();
+    // The samples still going: all of them until a step fails for some.
+    const std::int32_t* l = all;
+    std::size_t n = list.size();
     // Only a failure writes failedAt: after a block without one, it is
     // still clear.
     if (!dense || failedAtWritten_) {
@@ -180,31 +182,44 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
     }
 
     bool failed = false;
+    std::vector<std::int32_t> going;
     const Variant& current = variants_[static_cast<std::size_t>(variant)];
     const std::size_t size = current.code.size();
-    for (std::size_t k = pc; k < size; ++k) {
+    for (std::size_t k = pc; k < size && n > 0; ++k) {
         const auto end = static_cast<std::size_t>(current.runEnd[k]);
-        if (end > k) {
-            failed |= RunArithmetic(current, k, end, l, n);
-            k = end - 1;
-            continue;
-        }
         const Instruction& in = current.code[k];
         const auto step = static_cast<std::int32_t>(k);
-        if (in.op == Op::Call) {
-            failed |= kFormulas[in.function].block(BlockArgs{
+        bool stepFailed = false;
+        if (end > k) {
+            stepFailed = RunArithmetic(current, k, end, l, n);
+            k = end - 1;
+        } else if (in.op == Op::Call) {
+            stepFailed = kFormulas[in.function].block(BlockArgs{
                 l, n, Column(in.a), Column(in.b), Column(in.out), step, failedAt, faults});
-            continue;
-        }
-        // Rnd (plans that draw do not run in blocks) and Raise: the sample
-        // raises here, unless it failed before.
-        ForLanes(l, n, [&](std::size_t j) {
-            if (failedAt[j] < 0) {
+        } else {
+            // Rnd (plans that draw do not run in blocks) and Raise: every
+            // sample still going raises here.
+            ForLanes(l, n, [&](std::size_t j) {
                 failedAt[j] = step;
                 faults[j] = Fault::Overflow;
-            }
-        });
+            });
+            stepFailed = true;
+        }
+        if (!stepFailed)
+            continue;
+        // What a failed sample would compute after its failure is never
+        // read (its variant reads only the registers made before it), so
+        // the later steps skip it.
         failed = true;
+        std::vector<std::int32_t> still;
+        still.reserve(n);
+        ForLanes(l, n, [&](std::size_t j) {
+            if (failedAt[j] < 0)
+                still.push_back(static_cast<std::int32_t>(j));
+        });
+        going.swap(still);
+        l = going.data();
+        n = going.size();
     }
 
     const int result = current.resultRegister;
@@ -225,7 +240,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
         ForLanes(l, n, [&](std::size_t j) { lanes[j] = lane; });
         return;
     }
-    ForLanes(l, n, [&](std::size_t j) { lanes[j] = Lane::Rerun; });
+    ForLanes(all, list.size(), [&](std::size_t j) { lanes[j] = Lane::Rerun; });
 
     // Samples that went through are done; those that passed over a fault go
     // on in the variant for that step, all samples of one step together;
