@@ -163,7 +163,9 @@ constexpr Stages kStaged[] = {
         Stage(b, n, [&](std::size_t j) { return std::log(a[j]); });
         Stage(a, n, [&](std::size_t j) { return 7 / b[j]; });
         Stage(b, n, [&](std::size_t j) { return std::cos(a[j]); });
-        Stage(r, n, [&](std::size_t j) { return std::tanh(b[j]); });
+        Stage(a, n, [&](std::size_t j) { return std::exp(b[j]); });
+        Stage(b, n, [&](std::size_t j) { return std::exp(-b[j]); });
+        Stage(r, n, [&](std::size_t j) { return (a[j] - b[j]) / (a[j] + b[j]); });
     },
     [](const double* x, double* a, double* b, double* r, std::size_t n) {
         Stage(a, n, [&](std::size_t j) { return std::sin(x[j]); });
