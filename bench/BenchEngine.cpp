@@ -308,6 +308,10 @@ void RegisterEngineBenchmarks() {
         benchmark::RegisterBenchmark(("engine/muparser/" + index).c_str(), Muparser, e.muparser);
         benchmark::RegisterBenchmark(("engine/matheval/" + index).c_str(), Matheval, e.matheval);
     }
+    // The calling sequences alone: "x" computes nothing, so what is left is
+    // what each way of asking for a value costs per sample.
+    benchmark::RegisterBenchmark("floor/ours", Ours, "x");
+    benchmark::RegisterBenchmark("floor/muparser", Muparser, "x");
     RegisterNative(std::make_index_sequence<kExpressions.size()>());
     RegisterBlocked(std::make_index_sequence<kExpressions.size()>());
 #ifdef QUIVELA_BENCH_EXPRTK

@@ -50,6 +50,7 @@ void RegisterExprtkBenchmarks() {
     for (std::size_t i = 0; i < kExpressions.size(); ++i)
         benchmark::RegisterBenchmark(("engine/exprtk/" + std::to_string(i)).c_str(), Exprtk,
                                      kExpressions[i].matheval);
+    benchmark::RegisterBenchmark("floor/exprtk", Exprtk, "x");
 }
 
 } // namespace quivelabench

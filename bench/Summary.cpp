@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <sstream>
 
@@ -52,8 +53,11 @@ double GeometricMean(const std::vector<double>& values) {
 
 constexpr const char* kEngines[] = {"ours",   "bulk",   "muparser", "matheval",
                                     "native", "exprtk", "blocked"};
-constexpr const char* kRatios[] = {"ours_muparser", "ours_matheval", "ours_native", "bulk_native",
-                                   "ours_exprtk",   "bulk_exprtk",   "bulk_blocked"};
+constexpr const char* kRatios[] = {"ours_muparser", "ours_matheval", "ours_native",
+                                   "bulk_native",   "ours_exprtk",   "bulk_exprtk",
+                                   "bulk_blocked",  "blocked_exprtk"};
+constexpr int kRatioCount = static_cast<int>(std::size(kRatios));
+constexpr const char* kFloors[] = {"ours", "muparser", "exprtk"};
 
 } // namespace
 
@@ -78,6 +82,7 @@ std::vector<Summary::EngineRow> Summary::EngineRows() const {
         row.ratio[4] = v[0] / v[5];
         row.ratio[5] = v[1] / v[5];
         row.ratio[6] = v[1] / v[6];
+        row.ratio[7] = v[6] / v[5];
         rows.push_back(row);
     }
     return rows;
@@ -191,10 +196,14 @@ void Summary::PrintTables(std::ostream& out) const {
     out << "\n";
     for (std::size_t i = 0; i <= rows.size(); ++i) {
         out << Pad(i < rows.size() ? kExpressions[i].ours : "geometric mean", 26);
-        for (int r = 0; r < 7; ++r)
+        for (int r = 0; r < kRatioCount; ++r)
             out << Pad(Fixed(i < rows.size() ? rows[i].ratio[r] : MeanRatio(rows, r), 2), 14);
         out << "\n";
     }
+    out << "\nThe calling sequence alone (the text \"x\"), ns per evaluation:";
+    for (const char* engine : kFloors)
+        out << " " << engine << " " << Fixed(Get(std::string("floor/") + engine), 1);
+    out << "\n";
 
     out << "\nScaling, ns per token of one Solve\n";
     for (const char* shape : {"sum", "nested"}) {
@@ -229,13 +238,17 @@ bool Summary::WriteJson(const std::string& path) const {
         json << "    {\"expression\": " << Quoted(kExpressions[i].ours);
         for (int k = 0; k < 7; ++k)
             json << ", \"" << kEngines[k] << "_ns\": " << Fixed(rows[i].ns[k], 3);
-        for (int r = 0; r < 7; ++r)
+        for (int r = 0; r < kRatioCount; ++r)
             json << ", \"" << kRatios[r] << "\": " << Fixed(rows[i].ratio[r], 4);
         json << "}" << (i + 1 < rows.size() ? ",\n" : "\n");
     }
     json << "  ],\n  \"geometric_mean\": {";
-    for (int r = 0; r < 7; ++r)
+    for (int r = 0; r < kRatioCount; ++r)
         json << (r > 0 ? ", \"" : "\"") << kRatios[r] << "\": " << Fixed(MeanRatio(rows, r), 4);
+    json << "},\n  \"calling_sequence_ns\": {";
+    for (const char* engine : kFloors)
+        json << (engine == kFloors[0] ? "\"" : ", \"") << engine
+             << "\": " << Fixed(Get(std::string("floor/") + engine), 3);
     json << "},\n";
     json << "  \"scaling\": [\n";
     bool first = true;

@@ -24,10 +24,11 @@ private:
     // One expression of the engine set: ns per evaluation for ours, bulk,
     // muparser, libmatheval, native, ExprTk and native in blocked stages, and
     // the ratios ours/muparser, ours/libmatheval, ours/native, bulk/native,
-    // ours/ExprTk, bulk/ExprTk and bulk/blocked.
+    // ours/ExprTk, bulk/ExprTk, bulk/blocked and blocked/ExprTk (how far
+    // below ExprTk the floor of the bulk path lies).
     struct EngineRow {
         double ns[7];
-        double ratio[7];
+        double ratio[8];
     };
 
     double Get(const std::string& name) const; // NaN when it did not run
