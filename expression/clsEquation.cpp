@@ -140,6 +140,21 @@ struct clsEquation::State {
         resultStale = true;
     }
 
+    // One sample of SolveRange on its own, exactly as SetVar and Solve would
+    // take it: false, with the error in `run`, when it raises.
+    bool SolveAt(int handle, double x, SampleRun& run) {
+        variables.SetValueAt(handle, x);
+        resultStale = true;
+        undefined = false;
+        const ReductionOutcome outcome = Evaluate();
+        if (outcome.error != ErrorCode::None) {
+            run.error = MakeEngineError(outcome.error, outcome.detail);
+            return false;
+        }
+        Accept(outcome);
+        return true;
+    }
+
     // Stores what an evaluation that raised nothing gives.
     void Accept(const ReductionOutcome& outcome) {
         if (outcome.hasValue)
@@ -241,15 +256,8 @@ SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double>
     if (s.planRuns && s.plan.BatchSize() > 0)
         return SolveInBlocks(run, handle, xs, values, undefined);
     for (std::size_t i = 1; i < xs.size(); ++i) {
-        s.resultStale = true;
-        s.variables.SetValueAt(handle, xs[i]);
-        s.undefined = false;
-        const ReductionOutcome outcome = s.Evaluate();
-        if (outcome.error != ErrorCode::None) {
-            run.error = MakeEngineError(outcome.error, outcome.detail);
+        if (!s.SolveAt(handle, xs[i], run))
             return run;
-        }
-        s.Accept(outcome);
         values[i] = s.result;
         undefined[i] = s.undefined;
         run.solved = i + 1;
@@ -315,16 +323,10 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
             if (lane == CompiledPlan::Lane::Rerun) [[unlikely]] {
                 s.result = result;
                 s.reductions = reductions;
-                s.variables.SetValueAt(handle, blockXs[j]);
-                s.resultStale = true;
-                s.undefined = false;
-                const ReductionOutcome outcome = s.Evaluate();
-                if (outcome.error != ErrorCode::None) {
-                    run.error = MakeEngineError(outcome.error, outcome.detail);
+                if (!s.SolveAt(handle, blockXs[j], run)) {
                     run.solved = i;
                     return std::move(run);
                 }
-                s.Accept(outcome);
                 result = s.result;
                 wasUndefined = s.undefined;
                 reductions = s.reductions;
