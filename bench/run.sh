@@ -21,7 +21,7 @@ QT_QPA_PLATFORM=offscreen exec "$exe" \
     --benchmark_repetitions=5 \
     --benchmark_enable_random_interleaving=true \
     --benchmark_display_aggregates_only=true \
-    --benchmark_min_time=0.05 \
+    --benchmark_min_time=0.2 \
     --benchmark_out="$build/bench-raw.json" \
     --benchmark_out_format=json \
     "$@"
