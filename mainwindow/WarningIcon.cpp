@@ -1,17 +1,12 @@
 #include "mainwindow/WarningIcon.h"
 
-#include <QPainter>
+#include "drawing/PaintedIcon.h"
+
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace {
 
-QPixmap Warning(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = size;
+void PaintWarning(QPainter& p, double s) {
     QPainterPath triangle;
     triangle.moveTo(0.50 * s, 0.06 * s);
     triangle.lineTo(0.96 * s, 0.90 * s);
@@ -31,7 +26,6 @@ QPixmap Warning(int size) {
     stroke.closeSubpath();
     p.drawPath(stroke);
     p.drawEllipse(QPointF(0.50 * s, 0.76 * s), 0.065 * s, 0.065 * s);
-    return pixmap;
 }
 
 } // namespace
@@ -39,6 +33,6 @@ QPixmap Warning(int size) {
 QIcon WarningIcon() {
     QIcon icon;
     for (const int size : {16, 32})
-        icon.addPixmap(Warning(size));
+        icon.addPixmap(PaintedPixmap(size, PaintWarning));
     return icon;
 }
