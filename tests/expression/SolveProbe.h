@@ -67,4 +67,15 @@ inline void Expect(const enginetest::Outcome& o, int kind, double value, double 
     }
 }
 
+// Evaluates the current row of an AddColumns table and checks it.
+inline void CheckRow() {
+    QFETCH(QByteArray, text);
+    QFETCH(double, x);
+    QFETCH(int, kind);
+    QFETCH(double, value);
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    Expect(enginetest::Evaluate(text, x), kind, value, 0.0, number, description);
+}
+
 } // namespace SolveProbe
