@@ -9,16 +9,10 @@ set -u
 BIN=${1:?usage: e2e_desktop.sh path/to/quivela}
 . "$(dirname "$0")/xsession.sh"
 
-TITLE="QUIVELA COM FUNÇÕES"
 BLUE=0000FF
 BLACK=000000
 
-start_x openbox
-start_program "$BIN"
-wait_windows "$TITLE" 1 || fail "the start window did not appear"
-read -r START_ID SX SY SW SH < <(windows "$TITLE")
-# The menu bar is what the window has above its 10710-twip client area.
-MENU_H=$((SH - 714))
+open_start_window "$BIN" openbox
 [ "$MENU_H" -ge 10 ] && [ "$MENU_H" -le 60 ] || fail "no menu bar on a ${SW}x${SH} start window"
 sleep 0.3
 shot start

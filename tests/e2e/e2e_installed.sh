@@ -9,16 +9,11 @@ set -u
 BIN=${1:?usage: e2e_installed.sh /usr/bin/quivela}
 . "$(dirname "$0")/xsession.sh"
 
-TITLE="QUIVELA COM FUNÇÕES"
-start_x
-start_program "$BIN"
-wait_windows "$TITLE" 1 || fail "the start window did not appear"
-read -r START_ID SX SY SW SH < <(windows "$TITLE")
+open_start_window "$BIN"
 # The icon the window carries for window managers and task bars: the
 # program's own, in the sizes built into it (the toolkit's default has none).
 xprop -id "$START_ID" _NET_WM_ICON | grep -q "Icon (48 x 48)" ||
     fail "the start window carries no 48 x 48 icon"
-MENU_H=$((SH - 714))
 sleep 0.3
 shot start
 read -r FIRST LAST < <(menu_items start "$SX" "$SY" "$SW" "$MENU_H" | sed -n 1p)

@@ -8,12 +8,7 @@ set -u
 BIN=${1:?usage: e2e_quivela.sh path/to/quivela}
 . "$(dirname "$0")/xsession.sh"
 
-TITLE="QUIVELA COM FUNÇÕES"
-start_x
-start_program "$BIN"
-wait_windows "$TITLE" 1 || fail "the start window did not appear"
-read -r START_ID SX SY SW SH < <(windows "$TITLE")
-MENU_H=$((SH - 714))
+open_start_window "$BIN"
 sleep 0.3
 shot start
 # The start window's menu bar: "Ficheiro", then "Quivela", found by the ink

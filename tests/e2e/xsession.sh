@@ -123,6 +123,20 @@ start_program() { # binary
     APP_PID=$!
 }
 
+# The program's start window, by its caption.
+TITLE="QUIVELA COM FUNÇÕES"
+
+# open_start_window binary [openbox]: the X server, the program and its start
+# window: its id and client area in START_ID SX SY SW SH, and in MENU_H its
+# menu bar, which is what the window has above its 10710-twip client area.
+open_start_window() {
+    start_x "${@:2}"
+    start_program "$1"
+    wait_windows "$TITLE" 1 || fail "the start window did not appear"
+    read -r START_ID SX SY SW SH < <(windows "$TITLE")
+    MENU_H=$((SH - 714))
+}
+
 # The visible top-level windows titled exactly $1 (nothing appended to the
 # title), one per line: "id x y w h", with the client area's place on the
 # screen (xwininfo reads it right under a reparenting window manager, where
