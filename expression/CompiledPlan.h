@@ -34,7 +34,7 @@ class RandomGenerator;
 // step failing; variants share the instructions before the failing step and
 // the registers, so the evaluation goes on where it was without computing or
 // drawing anything twice. When too many variants would be needed, Run
-// answers false and the caller runs the general reduction instead.
+// answers Fallback and the caller runs the general reduction instead.
 class CompiledPlan {
 public:
     // Builds the plan of a freshly parsed expression, in time linear in its
@@ -62,10 +62,10 @@ public:
     // One evaluation, with what the reduction would give. `parsed` is the
     // expression the plan was compiled from; `bindings` holds a table handle
     // for every one of its variables, all of them bound (a missing one is
-    // the reduction's to report).
-    // Inline, so that a caller's common case reaches the dispatch loop in one
-    // call: the first variant straight through to its value. Everything else
-    // (no value, an error, a fault passed over) is Stopped's.
+    // the reduction's to report). Inline, so that a caller's common case
+    // reaches the dispatch loop in one call: the first variant straight
+    // through to its value. Everything else (no value, an error, a fault
+    // passed over) is Stopped's.
     End Run(const ParsedExpression& parsed, const VariableTable& variables,
             std::span<const int> bindings, RandomGenerator& random, double& value) {
         LoadVariables(variables, bindings);
@@ -152,6 +152,8 @@ private:
     // fault in fault_), or size.
     std::size_t Execute(const Instruction* code, std::size_t pc, std::size_t size,
                         RandomGenerator& random);
+    // Copies the variables' values into their registers, for one sample
+    // and for the fixed columns of a block alike.
     void LoadVariables(const VariableTable& variables, std::span<const int> bindings) {
         double* const r = registers_.data() + variableBase_;
         for (int k = 0; k < variableCount_; ++k)

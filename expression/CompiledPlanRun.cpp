@@ -1,5 +1,5 @@
-// Running a compiled plan: the dispatch loop over its instructions, the
-// quick way for plans that draw nothing, and the way through the variants.
+// Running a compiled plan on one sample: the dispatch loop over its
+// instructions, and the way on from where the first variant stopped.
 
 #include "expression/CompiledPlan.h"
 
