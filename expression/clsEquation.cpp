@@ -12,6 +12,7 @@
 #include "expression/VectorState.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -45,7 +46,7 @@ struct clsEquation::State {
     // The plan can stand in for the reduction: it is usable and every
     // variable is bound (a missing one is the reduction's to report).
     bool planRuns = false;
-    // Ready, and the plan runs on its own, drawing nothing.
+    // The plan runs on its own, drawing nothing (while `ready`).
     bool quick = false;
     // The last name given to SetVar and its entry, while the table keeps it.
     std::string lastName;
@@ -113,21 +114,28 @@ struct clsEquation::State {
         return reduction.Run(parsed, ReductionContext{variables, bindings, random});
     }
 
+    // One evaluation, kept as Solve keeps it; the error instead when it
+    // raises (the object then holds what it held).
+    std::optional<EngineError> EvaluateAndKeep() {
+        const ReductionOutcome outcome = Evaluate();
+        if (outcome.error != ErrorCode::None)
+            return MakeEngineError(outcome.error, outcome.detail);
+        Keep(outcome.hasValue, outcome.value, outcome.domainFault || !outcome.hasValue);
+        return std::nullopt;
+    }
+
     // Solve past its common case (see Solve).
     [[gnu::noinline]] void SolveOtherwise() {
         if (!ready)
             Prepare();
-        const ReductionOutcome outcome = Evaluate();
-        if (outcome.error != ErrorCode::None)
-            throw MakeEngineError(outcome.error, outcome.detail);
-        Accept(outcome);
+        if (std::optional<EngineError> error = EvaluateAndKeep())
+            throw std::move(*error);
     }
 
     [[gnu::noinline]] void SetVarOtherwise(std::string_view name, double value) {
         const std::uint64_t generation = variables.Generation();
         variables.Set(name, value);
         ready = ready && variables.Generation() == generation;
-        quick = quick && ready;
         lastName.assign(name);
         lastHandle = variables.Find(name);
         lastGeneration = variables.Generation();
@@ -136,7 +144,6 @@ struct clsEquation::State {
     // The text or the table's entries changed.
     void Unbind() {
         ready = false;
-        quick = false;
         resultStale = true;
     }
 
@@ -146,20 +153,17 @@ struct clsEquation::State {
         variables.SetValueAt(handle, x);
         resultStale = true;
         undefined = false;
-        const ReductionOutcome outcome = Evaluate();
-        if (outcome.error != ErrorCode::None) {
-            run.error = MakeEngineError(outcome.error, outcome.detail);
-            return false;
-        }
-        Accept(outcome);
-        return true;
+        run.error = EvaluateAndKeep();
+        return !run.error;
     }
 
-    // Stores what an evaluation that raised nothing gives.
-    void Accept(const ReductionOutcome& outcome) {
-        if (outcome.hasValue)
-            result = outcome.value;
-        undefined = outcome.domainFault || !outcome.hasValue;
+    // Stores what an evaluation that raised nothing gives: its value, if it
+    // left one (otherwise the earlier result stays), and whether the result
+    // is not the expression's value there.
+    void Keep(bool hasValue, double value, bool isUndefined) {
+        if (hasValue)
+            result = value;
+        undefined = isUndefined;
         resultStale = false;
     }
 };
@@ -215,17 +219,14 @@ void clsEquation::Solve() {
     // The common case, without detours: the plan of an expression that draws
     // nothing runs to a value or to no value. Everything else (parsing,
     // binding, errors, the reduction) is out of line, so that this path stays
-    // short; a plan that raised is simply run again there.
+    // short; a plan that raised or fell back is simply run again there.
     double value = 0;
-    if (s.quick) [[likely]] {
+    if (s.ready && s.quick) [[likely]] {
         const CompiledPlan::End end =
             s.plan.Run(s.parsed, s.variables, s.bindings, s.random, value);
         if (end <= CompiledPlan::End::NoValue) [[likely]] {
             ++s.reductions;
-            if (end != CompiledPlan::End::NoValue)
-                s.result = value;
-            s.undefined = end != CompiledPlan::End::Value;
-            s.resultStale = false;
+            s.Keep(end != CompiledPlan::End::NoValue, value, end != CompiledPlan::End::Value);
             return;
         }
     }
@@ -378,7 +379,7 @@ void EquationProbe::SolveWith(clsEquation& e, const Evaluation& evaluate) {
     const ReductionOutcome outcome = evaluate(s.parsed, context);
     if (outcome.error != ErrorCode::None)
         throw MakeEngineError(outcome.error, outcome.detail);
-    s.Accept(outcome);
+    s.Keep(outcome.hasValue, outcome.value, outcome.domainFault || !outcome.hasValue);
 }
 int EquationProbe::Fallbacks(const clsEquation& e) {
     return e.state_->fallbacks;
