@@ -56,7 +56,6 @@ constexpr const char* kEngines[] = {"ours",   "bulk",   "muparser", "matheval",
 constexpr const char* kRatios[] = {"ours_muparser", "ours_matheval", "ours_native",
                                    "bulk_native",   "ours_exprtk",   "bulk_exprtk",
                                    "bulk_blocked",  "blocked_exprtk"};
-constexpr int kRatioCount = static_cast<int>(std::size(kRatios));
 constexpr const char* kFloors[] = {"ours", "muparser", "exprtk"};
 
 } // namespace
@@ -69,10 +68,11 @@ double Summary::MeanRatio(const std::vector<EngineRow>& rows, int r) {
 }
 
 std::vector<Summary::EngineRow> Summary::EngineRows() const {
+    static_assert(std::size(kEngines) == kEngineCount && std::size(kRatios) == kRatioCount);
     std::vector<EngineRow> rows;
     for (std::size_t i = 0; i < kExpressions.size(); ++i) {
         EngineRow row{};
-        for (int k = 0; k < 7; ++k)
+        for (int k = 0; k < kEngineCount; ++k)
             row.ns[k] = Get(std::string("engine/") + kEngines[k] + "/" + std::to_string(i));
         const double* v = row.ns;
         row.ratio[0] = v[0] / v[2];
@@ -236,7 +236,7 @@ bool Summary::WriteJson(const std::string& path) const {
     json << "  \"engine\": [\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         json << "    {\"expression\": " << Quoted(kExpressions[i].ours);
-        for (int k = 0; k < 7; ++k)
+        for (int k = 0; k < kEngineCount; ++k)
             json << ", \"" << kEngines[k] << "_ns\": " << Fixed(rows[i].ns[k], 3);
         for (int r = 0; r < kRatioCount; ++r)
             json << ", \"" << kRatios[r] << "\": " << Fixed(rows[i].ratio[r], 4);

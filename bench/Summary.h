@@ -26,9 +26,11 @@ private:
     // the ratios ours/muparser, ours/libmatheval, ours/native, bulk/native,
     // ours/ExprTk, bulk/ExprTk, bulk/blocked and blocked/ExprTk (how far
     // below ExprTk the floor of the bulk path lies).
+    static constexpr int kEngineCount = 7;
+    static constexpr int kRatioCount = 8;
     struct EngineRow {
-        double ns[7];
-        double ratio[8];
+        double ns[kEngineCount];
+        double ratio[kRatioCount];
     };
 
     double Get(const std::string& name) const; // NaN when it did not run
