@@ -9,7 +9,7 @@
 #include "RandomTexts.h"
 #include "ReferenceReduction.h"
 
-#include "expression/EquationProbe.h"
+#include "EquationProbe.h"
 #include "expression/FunctionLibrary.h"
 #include "expression/RandomGenerator.h"
 

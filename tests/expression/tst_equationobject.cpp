@@ -3,7 +3,7 @@
 
 #include "EngineTestSupport.h"
 
-#include "expression/EquationProbe.h"
+#include "EquationProbe.h"
 
 #include <QtTest>
 

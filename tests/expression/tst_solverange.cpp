@@ -6,7 +6,7 @@
 #include "EngineTestSupport.h"
 #include "RandomTexts.h"
 
-#include "expression/EquationProbe.h"
+#include "EquationProbe.h"
 #include "expression/RandomGenerator.h"
 
 #include <QtTest>
