@@ -91,9 +91,7 @@ void CompiledPlan::PrepareBatch(const VariableTable& variables, std::span<const 
     every_.resize(block);
     for (std::size_t j = 0; j < block; ++j)
         every_[j] = static_cast<std::int32_t>(j);
-    for (int k = 0; k < variableCount_; ++k)
-        registers_[static_cast<std::size_t>(variableBase_ + k)] =
-            variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
+    LoadVariables(variables, bindings);
     // Constants and variables: every register below the first result.
     const std::size_t fixed = static_cast<std::size_t>(variableBase_ + variableCount_);
     for (std::size_t r = 0; r < fixed && r < registers_.size(); ++r)
