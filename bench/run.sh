@@ -6,7 +6,11 @@
 #   bench/run.sh [build-dir] [extra Google Benchmark options]
 # Repetitions are interleaved at random, so that a change of load on the
 # machine spreads over every engine instead of falling on one; each figure is
-# the median of the repetitions.
+# the median of the repetitions. The whole run stays on one processor (the
+# last one it may use, or QUIVELA_BENCH_CPU), so that the engines compared
+# side by side are measured on the same one: on a shared virtual machine,
+# processor 0, which takes most interrupts, made some engines up to 60%
+# slower and others not at all, differently from run to run.
 set -euo pipefail
 build=${1:-build}
 shift || true
@@ -16,7 +20,9 @@ if [ ! -x "$exe" ]; then
     exit 1
 fi
 echo "machine: $(lscpu | sed -n 's/^Model name: *//p' | head -1), $(nproc) cores; load: $(cut -d' ' -f1-3 /proc/loadavg)"
-QT_QPA_PLATFORM=offscreen exec "$exe" \
+cpu=${QUIVELA_BENCH_CPU:-$(taskset -cp $$ | grep -o '[0-9]*$')}
+echo "pinned to processor $cpu"
+QT_QPA_PLATFORM=offscreen exec taskset -c "$cpu" "$exe" \
     --summary="$build/bench.json" \
     --benchmark_repetitions=5 \
     --benchmark_enable_random_interleaving=true \
