@@ -31,15 +31,14 @@ enum class CharClass : std::uint8_t {
     Point,
     Open,
     Close,
-    Star,
-    Slash,
-    Backslash,
-    Plus,
-    Minus,
-    Caret,
-    Percent,
+    Operator,
     Comma,
 };
+
+// The operators by character, in the order of TokenKind from Plus to Power.
+inline constexpr std::string_view kOperatorCharacters = "+-*/\\%^";
+static_assert(kOperatorCharacters.size() == static_cast<std::size_t>(TokenKind::Power) -
+                                                static_cast<std::size_t>(TokenKind::Plus) + 1);
 
 constexpr std::array<CharClass, 256> MakeCharTable() {
     std::array<CharClass, 256> table{};
@@ -53,13 +52,8 @@ constexpr std::array<CharClass, 256> MakeCharTable() {
     table['.'] = CharClass::Point;
     table['('] = CharClass::Open;
     table[')'] = CharClass::Close;
-    table['*'] = CharClass::Star;
-    table['/'] = CharClass::Slash;
-    table['\\'] = CharClass::Backslash;
-    table['+'] = CharClass::Plus;
-    table['-'] = CharClass::Minus;
-    table['^'] = CharClass::Caret;
-    table['%'] = CharClass::Percent;
+    for (const char c : kOperatorCharacters)
+        table[static_cast<unsigned char>(c)] = CharClass::Operator;
     table[','] = CharClass::Comma;
     return table;
 }
@@ -173,37 +167,15 @@ template <class Sink> bool ScanExpression(std::string_view text, Sink& sink) {
                 return false;
             afterOperand = false;
             break;
-        default: {
-            TokenKind kind = TokenKind::Plus;
-            switch (cls) {
-            case CharClass::Star:
-                kind = TokenKind::Times;
-                break;
-            case CharClass::Slash:
-                kind = TokenKind::Divide;
-                break;
-            case CharClass::Backslash:
-                kind = TokenKind::IntegerDivide;
-                break;
-            case CharClass::Caret:
-                kind = TokenKind::Power;
-                break;
-            case CharClass::Percent:
-                kind = TokenKind::Remainder;
-                break;
-            case CharClass::Minus:
-                kind = afterOperand ? TokenKind::Minus : TokenKind::Negate;
-                break;
-            default:
-                kind = TokenKind::Plus;
-                break;
+        case CharClass::Operator: {
+            const std::size_t at = kOperatorCharacters.find(c);
+            TokenKind kind = static_cast<TokenKind>(static_cast<std::size_t>(TokenKind::Plus) + at);
+            std::string_view symbol = kOperatorCharacters.substr(at, 1);
+            if (kind == TokenKind::Minus && !afterOperand) {
+                kind = TokenKind::Negate;
+                symbol = "~";
             }
-            static constexpr std::string_view kTexts = "+-*/\\%^~";
-            const std::size_t textIndex =
-                kind == TokenKind::Negate
-                    ? 7
-                    : static_cast<std::size_t>(kind) - static_cast<std::size_t>(TokenKind::Plus);
-            if (!flush() || !emit(kind, kTexts.substr(textIndex, 1), i, i + 1))
+            if (!flush() || !emit(kind, symbol, i, i + 1))
                 return false;
             afterOperand = false;
             break;
