@@ -20,10 +20,6 @@ namespace {
 constexpr unsigned char kNoBreakLead = 0xC2;
 constexpr unsigned char kNoBreakSecond = 0xA0;
 
-bool IsContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
 // Bytes of the character starting at `at`: a whole UTF-8 sequence when one
 // starts there, otherwise the byte alone.
 std::size_t CharacterLength(std::string_view text, std::size_t at) {

@@ -14,10 +14,6 @@ bool IsLatin1Capital(unsigned char second) {
     return second >= kCapitalAGrave && second <= kCapitalThorn && second != kTimesSign;
 }
 
-bool IsContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
 } // namespace
 
 std::string LowerCased(std::string_view text) {

@@ -30,6 +30,11 @@ inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && (SameBytes(a, b) || EqualsIgnoringCaseSlowly(a, b));
 }
 
+// A byte inside a UTF-8 sequence, after its first.
+inline bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
 // Number of code points: every byte that is not a UTF-8 continuation byte.
 std::size_t CountCodePoints(std::string_view text);
 
