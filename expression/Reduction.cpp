@@ -5,14 +5,6 @@
 
 namespace quivela::expression {
 
-double ValueMachine::Pi() const {
-    return kPi;
-}
-
-double ValueMachine::E() const {
-    return kE;
-}
-
 double ValueMachine::Rnd() {
     return context_.random.Next();
 }
@@ -31,17 +23,14 @@ Step ValueMachine::Apply(int formula, double u, double w, double& out) {
 }
 
 Step ValueMachine::Variable(const Token& token, double& out) {
-    const int handle = context_.bindings[static_cast<std::size_t>(token.variable)];
-    if (handle < 0) {
-        error = ErrorCode::UnknownVariable;
-        return Step::Raised;
-    }
-    out = context_.variables.ValueAt(handle);
-    return Step::Stored;
+    return ValueAt(context_.bindings[static_cast<std::size_t>(token.variable)], out);
 }
 
 Step ValueMachine::Name(const Token& token, double& out) {
-    const int handle = context_.variables.Find(token.text);
+    return ValueAt(context_.variables.Find(token.text), out);
+}
+
+Step ValueMachine::ValueAt(int handle, double& out) {
     if (handle < 0) {
         error = ErrorCode::UnknownVariable;
         return Step::Raised;

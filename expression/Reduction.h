@@ -401,8 +401,8 @@ public:
 
     double Number(int, const Token& token) const { return token.number; }
     double Zero() const { return 0.0; }
-    double Pi() const;
-    double E() const;
+    double Pi() const { return kPi; }
+    double E() const { return kE; }
     double Rnd();
     double Negate(double value) const { return -value; }
     Step Apply(int formula, double u, double w, double& out);
@@ -414,6 +414,9 @@ public:
     bool domainFault = false;
 
 private:
+    // The value of a table entry; a missing one (-1) raises unknown variable.
+    Step ValueAt(int handle, double& out);
+
     const ReductionContext& context_;
 };
 

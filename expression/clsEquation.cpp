@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
-#include <vector>
 
 using namespace quivela::expression;
 
