@@ -21,9 +21,6 @@ public:
         prev_ = initialPrev_;
     }
 
-    bool Filled(int position) const {
-        return position >= 1 && position <= last_ && next_[position] == position;
-    }
     void Empty(int position) {
         if (position < 1 || position > last_)
             return;

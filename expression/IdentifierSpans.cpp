@@ -3,8 +3,6 @@
 #include "expression/Scanner.h"
 #include "expression/TextCase.h"
 
-#include <string>
-
 namespace {
 
 using quivela::expression::ScannedToken;
@@ -12,19 +10,19 @@ using quivela::expression::TokenKind;
 
 class SpanSink {
 public:
-    SpanSink(std::string_view name, std::vector<TextSpan>& spans)
-        : name_(quivela::expression::LowerCased(name)), spans_(spans) {}
+    SpanSink(std::string_view name, std::vector<TextSpan>& spans) : name_(name), spans_(spans) {}
 
+    // The same name as the variable table takes it (X and x are one).
     bool Token(const ScannedToken& token) {
         if (token.kind == TokenKind::Identifier &&
-            quivela::expression::LowerCased(token.text) == name_)
+            quivela::expression::EqualsIgnoringCase(token.text, name_))
             spans_.push_back(TextSpan{token.begin, token.end - token.begin});
         return true;
     }
     bool Depth(int) { return true; }
 
 private:
-    std::string name_;
+    std::string_view name_;
     std::vector<TextSpan>& spans_;
 };
 
