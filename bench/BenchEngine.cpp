@@ -1,8 +1,9 @@
 // Engine benchmarks: one curve (28,001 samples) per iteration for each
 // expression of the set, through our public calling sequence, our bulk
-// entry point, muparser, libmatheval, the native lambda and the same formula
-// computed natively one stage at a time over blocks of 256 samples; Solve on long
-// sums and deep groups; parsing long texts.
+// entry point, muparser, libmatheval, the native lambda, the same lambda
+// behind three calls shaped like ours, and the same formula computed natively
+// one stage at a time over blocks of 256 samples; Solve on long sums and deep
+// groups; parsing long texts.
 
 #include "BenchSet.h"
 #include "Benchmarks.h"
@@ -19,6 +20,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -123,8 +125,48 @@ template <std::size_t I> void NativeLoop(benchmark::State& state) {
     state.counters["items"] = kSamples;
 }
 
+// The native formula behind three calls shaped like ours: the name and its
+// value, solve, read the result; each out of line, the state behind a pointer,
+// as the engine's boundary has them. An engine reached this way cannot go
+// below it per sample, however it evaluates.
+template <std::size_t I> class BehindCalls {
+public:
+    [[gnu::noipa]] void SetVar(std::string_view name, double value) {
+        if (name == state_->name)
+            state_->x = value;
+    }
+    [[gnu::noipa]] void Solve() { state_->result = kExpressions[I].native(state_->x); }
+    [[gnu::noipa]] double Solution() const { return state_->result; }
+
+private:
+    struct State {
+        std::string name = "x";
+        double x = 0;
+        double result = 0;
+    };
+    std::unique_ptr<State> state_ = std::make_unique<State>();
+};
+
+template <std::size_t I> void CallsLoop(benchmark::State& state) {
+    BehindCalls<I> equation;
+    for (auto _ : state) {
+        double sum = 0;
+        double x = kFirst;
+        for (int i = 0; i < kSamples; ++i) {
+            equation.SetVar("x", x);
+            equation.Solve();
+            sum += equation.Solution();
+            x += kStep;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["items"] = kSamples;
+}
+
 template <std::size_t... I> void RegisterNative(std::index_sequence<I...>) {
     (benchmark::RegisterBenchmark(("engine/native/" + std::to_string(I)).c_str(), NativeLoop<I>),
+     ...);
+    (benchmark::RegisterBenchmark(("engine/calls/" + std::to_string(I)).c_str(), CallsLoop<I>),
      ...);
 }
 

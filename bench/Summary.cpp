@@ -52,10 +52,10 @@ double GeometricMean(const std::vector<double>& values) {
 }
 
 constexpr const char* kEngines[] = {"ours",   "bulk",   "muparser", "matheval",
-                                    "native", "exprtk", "blocked"};
-constexpr const char* kRatios[] = {"ours_muparser", "ours_matheval", "ours_native",
-                                   "bulk_native",   "ours_exprtk",   "bulk_exprtk",
-                                   "bulk_blocked",  "blocked_exprtk"};
+                                    "native", "exprtk", "blocked",  "calls"};
+constexpr const char* kRatios[] = {
+    "ours_muparser", "ours_matheval", "ours_native",    "bulk_native",    "ours_exprtk",
+    "bulk_exprtk",   "bulk_blocked",  "blocked_exprtk", "calls_muparser", "calls_exprtk"};
 constexpr const char* kFloors[] = {"ours", "muparser", "exprtk"};
 
 } // namespace
@@ -83,6 +83,8 @@ std::vector<Summary::EngineRow> Summary::EngineRows() const {
         row.ratio[5] = v[1] / v[5];
         row.ratio[6] = v[1] / v[6];
         row.ratio[7] = v[6] / v[5];
+        row.ratio[8] = v[7] / v[2];
+        row.ratio[9] = v[7] / v[5];
         rows.push_back(row);
     }
     return rows;

@@ -8,9 +8,9 @@
 # machine spreads over every engine instead of falling on one; each figure is
 # the median of the repetitions. The whole run stays on one processor (the
 # last one it may use, or QUIVELA_BENCH_CPU), so that the engines compared
-# side by side are measured on the same one: on a shared virtual machine,
-# processor 0, which takes most interrupts, made some engines up to 60%
-# slower and others not at all, differently from run to run.
+# side by side are measured on the same one: on a shared virtual machine the
+# processors are not equally busy, and a busy one made the interpreters up to
+# 60% slower and native code 20%, on processor 0 one day and on 1 another.
 set -euo pipefail
 build=${1:-build}
 shift || true
