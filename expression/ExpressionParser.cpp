@@ -162,6 +162,10 @@ ErrorCode ParseExpression(std::string_view text, ParsedExpression& out) {
         return ErrorCode::Overflow;
 
     ParsedExpression parsed;
+    // Every token but an inserted "*" takes at least one byte of the text:
+    // one allocation for most texts, where growing by doubling would take and
+    // free megabytes for the longest ones.
+    parsed.tokens.reserve(std::min(text.size(), static_cast<std::size_t>(kInt16Max)));
     ParserSink sink(parsed);
     if (!ScanExpression(text, sink))
         return sink.Error();
