@@ -345,12 +345,6 @@ int FindFunction(std::string_view callToken) {
     return -1;
 }
 
-std::string_view FunctionToken(int index) {
-    if (index < 0 || index >= static_cast<int>(kFunctionCount))
-        return {};
-    return kFormulas[static_cast<std::size_t>(index)].token;
-}
-
 int OperatorFormula(TokenKind op) {
     const int offset = static_cast<int>(op) - static_cast<int>(TokenKind::Plus);
     if (offset < 0 || op > TokenKind::Power)

@@ -79,7 +79,6 @@ extern const std::array<Formula, kFormulaCount> kFormulas;
 
 // Index of the call token in the library, -1 when it is not there.
 int FindFunction(std::string_view callToken);
-std::string_view FunctionToken(int index);
 // Index of a binary operator's formula, -1 for any other kind of token.
 int OperatorFormula(TokenKind op);
 

@@ -47,7 +47,7 @@ private:
             return "x(";
         if (k == quivela::expression::kFunctionCount + 2)
             return "sqr (";
-        return std::string(quivela::expression::FunctionToken(int(k)));
+        return std::string(quivela::expression::kFormulas[k].token);
     }
 
     std::string Expression(int depth) {

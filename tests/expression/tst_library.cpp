@@ -192,12 +192,12 @@ private slots:
 
 void LibraryTest::tableHoldsEveryToken() {
     using quivela::expression::FindFunction;
-    using quivela::expression::FunctionToken;
+    using quivela::expression::kFormulas;
     using quivela::expression::kFunctionCount;
 
     QSet<QString> tokens;
     for (int i = 0; i < int(kFunctionCount); ++i) {
-        const std::string_view token = FunctionToken(i);
+        const std::string_view token = kFormulas[std::size_t(i)].token;
         QVERIFY(!token.empty() && token.back() == '(');
         QCOMPARE(FindFunction(token), i);
         tokens.insert(QString::fromUtf8(token.data(), qsizetype(token.size())));
@@ -210,7 +210,6 @@ void LibraryTest::tableHoldsEveryToken() {
     QCOMPARE(std::size(kRows) + 3, std::size_t(56));
     QCOMPARE(FindFunction("sen"), -1);
     QCOMPARE(FindFunction("SEN("), -1); // the text is lower-cased before it gets here
-    QVERIFY(FunctionToken(56).empty());
 }
 
 void LibraryTest::formulasOverAGrid_data() {

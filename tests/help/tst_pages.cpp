@@ -27,7 +27,7 @@ Q_DECLARE_METATYPE(GraphSpec)
 namespace {
 
 using quivela::expression::FindFunction;
-using quivela::expression::FunctionToken;
+using quivela::expression::kFormulas;
 using quivela::expression::kFunctionCount;
 
 double Parse(const char* text) {
@@ -130,7 +130,7 @@ void PagesTest::everyEngineTokenIsDocumented_data() {
     QTest::addColumn<QString>("token");
     QVERIFY(kFunctionCount > 0);
     for (std::size_t i = 0; i < kFunctionCount; ++i) {
-        const std::string_view token = FunctionToken(static_cast<int>(i));
+        const std::string_view token = kFormulas[i].token;
         const QString text = QString::fromUtf8(token.data(), static_cast<qsizetype>(token.size()));
         QTest::newRow(qPrintable(text)) << text;
     }
