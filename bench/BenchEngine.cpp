@@ -36,11 +36,9 @@ std::vector<double> Abscissas() {
     return xs;
 }
 
-void Ours(benchmark::State& state, const char* text) {
-    clsEquation equation;
-    equation.SetEquation(text);
-    equation.SetVar("x", 1);
-    equation.Solve(); // parsed before the timing
+// One curve per iteration through the calling sequence of SetVar, Solve and
+// Solution, sample by sample.
+template <class Equation> void Sequence(benchmark::State& state, Equation& equation) {
     for (auto _ : state) {
         double sum = 0;
         double x = kFirst;
@@ -53,6 +51,14 @@ void Ours(benchmark::State& state, const char* text) {
         benchmark::DoNotOptimize(sum);
     }
     state.counters["items"] = kSamples;
+}
+
+void Ours(benchmark::State& state, const char* text) {
+    clsEquation equation;
+    equation.SetEquation(text);
+    equation.SetVar("x", 1);
+    equation.Solve(); // parsed before the timing
+    Sequence(state, equation);
 }
 
 void Bulk(benchmark::State& state, const char* text) {
@@ -149,18 +155,7 @@ private:
 
 template <std::size_t I> void CallsLoop(benchmark::State& state) {
     BehindCalls<I> equation;
-    for (auto _ : state) {
-        double sum = 0;
-        double x = kFirst;
-        for (int i = 0; i < kSamples; ++i) {
-            equation.SetVar("x", x);
-            equation.Solve();
-            sum += equation.Solution();
-            x += kStep;
-        }
-        benchmark::DoNotOptimize(sum);
-    }
-    state.counters["items"] = kSamples;
+    Sequence(state, equation);
 }
 
 template <std::size_t... I> void RegisterNative(std::index_sequence<I...>) {
