@@ -16,8 +16,9 @@ struct HelpPage {
 
 // Lays the page out at the page's width, with fonts given in pixels so that
 // the layout is the same whatever the screen's dots per inch, and paints it
-// onto white paper of the given size.
-QImage RenderPage(const HelpPage& page, QSize size);
+// in black ink onto white paper of the given size, whatever the system's
+// colours. At a scale below 1 the same page comes out that much smaller.
+QImage RenderPage(const HelpPage& page, QSize size, double scale = 1.0);
 
 // Height in pixels that the laid-out page needs at that width: a page whose
 // content is taller than its picture would be cut off.
