@@ -30,15 +30,16 @@ QString PageStyleSheet() {
 constexpr int kDotsPerMetre = 3780;
 constexpr int kMargin = 12;
 
-void Prepare(QTextDocument& doc, const HelpPage& page, int width, QPaintDevice* device) {
+void Prepare(QTextDocument& doc, const HelpPage& page, int width, QPaintDevice* device,
+             double scale) {
     doc.documentLayout()->setPaintDevice(device);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
     doc.setDefaultFont(font);
     doc.setDocumentMargin(kMargin);
     doc.setDefaultStyleSheet(PageStyleSheet());
-    for (const auto& [name, image] : page.images)
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    for (const auto& [name, draw] : page.images)
+        doc.addResource(QTextDocument::ImageResource, QUrl(name), draw(scale));
     doc.setHtml(page.html);
     doc.setTextWidth(width);
 }
@@ -65,12 +66,12 @@ QImage RenderPage(const HelpPage& page, QSize size, double scale) {
                       WindowScale::Pixels(size.height(), scale));
     QImage image = Paper(paper, PixelRatio());
     QTextDocument doc;
-    Prepare(doc, page, size.width(), &image);
+    Prepare(doc, page, size.width(), &image, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Laid out and drawn in design pixels; the page's pictures shrink with it.
+    // Laid out and drawn in design pixels.
     painter.scale(scale, scale);
     const QRectF whole(QPointF(0, 0), QSizeF(size));
     painter.setClipRect(whole);
@@ -90,7 +91,7 @@ QImage RenderPage(const HelpPage& page, QSize size, double scale) {
 int PageContentHeight(const HelpPage& page, int width) {
     QImage device = Paper(QSize(1, 1));
     QTextDocument doc;
-    Prepare(doc, page, width, &device);
+    Prepare(doc, page, width, &device, 1.0);
     return static_cast<int>(std::ceil(doc.size().height()));
 }
 

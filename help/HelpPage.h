@@ -4,14 +4,17 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 // A help page before it becomes a picture: rich text (HTML) and the pictures
-// it refers to by name (<img src="name">), such as the small function graphs.
+// it refers to by name (<img src="name">), such as the small function graphs,
+// each drawn for the scale the page is drawn at: the same size in the page's
+// layout, as many pixels as it takes on screen.
 struct HelpPage {
     QString html;
-    std::vector<std::pair<QString, QImage>> images;
+    std::vector<std::pair<QString, std::function<QImage(double scale)>>> images;
 };
 
 // Lays the page out at the page's width, with fonts given in pixels so that

@@ -125,9 +125,10 @@ std::optional<double> ValueAt(clsEquation& eq, double x) {
 
 } // namespace
 
-QImage DrawMiniGraph(const GraphSpec& graph, QSize size) {
-    // At the screen's pixel density, like the page it is laid out in.
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+QImage DrawMiniGraph(const GraphSpec& graph, QSize size, double scale) {
+    // At the screen's pixel density, like the page it is laid out in, and
+    // at its window's scale; painted in design pixels all the same.
+    const qreal ratio = (qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) * scale;
     QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
