@@ -1,5 +1,7 @@
 #include "app/Artwork.h"
 
+#include "drawing/WindowScale.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -81,7 +83,10 @@ Artwork::Artwork(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {}
 void Artwork::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = QRectF(rect()).adjusted(2, 2, -2, -2);
+    // Painted in design pixels, at the window's scale.
+    const double scale = WindowScale::Of(this);
+    p.scale(scale, scale);
+    const QRectF card = QRectF(QPointF(0, 0), QSizeF(size()) / scale).adjusted(2, 2, -2, -2);
     p.setPen(QPen(QColor(0, 0, 128), 2));
     p.setBrush(QColor(255, 255, 240));
     p.drawRoundedRect(card, 10, 10);

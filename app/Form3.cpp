@@ -1,7 +1,9 @@
 #include "app/Form3.h"
 
 #include "app/Artwork.h"
+#include "drawing/ReturnClicks.h"
 #include "drawing/Twips.h"
+#include "drawing/WindowScale.h"
 #include "help/Form2.h"
 #include "help/Form4.h"
 #include "help/Form5.h"
@@ -15,8 +17,11 @@
 namespace {
 
 // Brings a window of the program to the user: shown if hidden, raised and
-// given the focus if already shown.
-void Present(QWidget* w) {
+// given the focus if already shown. Opened the first time on the start
+// window's screen, so that it is fitted to the screen the user works on.
+void Present(QWidget* w, QScreen* screen) {
+    if (!w->windowHandle() && w->screen() != screen)
+        w->move(screen->availableGeometry().topLeft());
     w->show();
     w->raise();
     w->activateWindow();
@@ -48,6 +53,8 @@ Form3::Form3() {
     BuildMenu();
     BuildContent();
     setFixedSize(Twips(15240), Twips(10710) + menuBar()->sizeHint().height());
+    WindowScale::Fit(this);
+    ClickButtonsOnReturn(this);
 }
 
 Form3::~Form3() = default;
@@ -85,6 +92,9 @@ void Form3::BuildContent() {
     client->setAutoFillBackground(true);
     QPalette pal = client->palette();
     pal.setColor(QPalette::Window, QColor(255, 255, 204));
+    // Text on the fixed paper has a fixed colour too, or a dark desktop
+    // would write it near-white on cream.
+    pal.setColor(QPalette::WindowText, Qt::black);
     client->setPalette(pal);
     setCentralWidget(client);
 
@@ -146,25 +156,25 @@ void Form3::MainWindowClosed() {
 void Form3::ShowMainWindow() {
     if (!form1_)
         CreateMainWindow();
-    Present(form1_.get());
+    Present(form1_.get(), screen());
 }
 
 void Form3::ShowInstructions() {
     if (!form2_)
         form2_ = std::make_unique<Form2>();
-    Present(form2_.get());
+    Present(form2_.get(), screen());
 }
 
 void Form3::ShowSyntax() {
     if (!form4_)
         form4_ = std::make_unique<Form4>();
-    Present(form4_.get());
+    Present(form4_.get(), screen());
 }
 
 void Form3::ShowFunctions() {
     if (!form5_)
         form5_ = std::make_unique<Form5>();
-    Present(form5_.get());
+    Present(form5_.get(), screen());
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,7 @@
 #include "axes/Enlarger.h"
 
 #include "drawing/DrawingWindow.h"
-#include "drawing/Twips.h"
+#include "drawing/WindowScale.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -38,7 +38,7 @@ void Enlarger::Toggle() {
             button_->setText(reduceCaption_);
         enlarged_ = true;
         if (title_) {
-            title_->move(Twips(kTitleLeftTwips), Twips(kTitleTopTwips));
+            WindowScale::MoveToTwips(title_, kTitleLeftTwips, kTitleTopTwips);
             title_->show();
         }
     }

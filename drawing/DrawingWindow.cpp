@@ -181,6 +181,16 @@ qreal DrawingWindow::Ratio() const {
     return std::max<qreal>(1.0, devicePixelRatioF());
 }
 
+double DrawingWindow::DeviceWidth() const {
+    return std::max(1, WindowScale::Pixels(drawWidth_, scale_)) * Ratio();
+}
+
+void DrawingWindow::ScaleChanged(double scale) {
+    scale_ = scale;
+    const int frame = std::max(1, WindowScale::Pixels(kFrameWidth, scale));
+    setContentsMargins(frame, frame, frame, frame);
+}
+
 void DrawingWindow::SetScale(double left, double top, double right, double bottom) {
     left_ = left;
     top_ = top;
@@ -303,7 +313,7 @@ void DrawingWindow::PSet(std::span<const QPointF> points, QColor colour) {
             if (target) {
                 // Wider than the window is as wide as it needs to be.
                 const double wanted =
-                    std::min(drawWidth_ * Ratio(), 2.0 * (image_.width() + image_.height()));
+                    std::min(DeviceWidth(), 2.0 * (image_.width() + image_.height()));
                 diameter = std::max(1, static_cast<int>(std::lround(wanted)));
                 raster = RasterOf(image_);
             }
@@ -338,8 +348,7 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
     QPointF a, b;
     if (!Target() || !ToDevice(fx1, fy1, a) || !ToDevice(fx2, fy2, b))
         return;
-    const qreal ratio = Ratio();
-    const double penWidth = std::min(drawWidth_ * ratio, 2.0 * (image_.width() + image_.height()));
+    const double penWidth = std::min(DeviceWidth(), 2.0 * (image_.width() + image_.height()));
     const double margin = penWidth + 4;
     a = PixelCentre(a);
     b = PixelCentre(b);
@@ -362,8 +371,9 @@ void DrawingWindow::Line(double x1, double y1, double x2, double y2) {
 
 QFont DrawingWindow::CurrentFont() const {
     QFont font(InstalledFamily(fontName_));
-    // Pixel sizes at 96 dpi, whatever the platform reports.
-    font.setPixelSize(std::max(1, PointsToPixels(fontSize_)));
+    // Pixel sizes at 96 dpi, whatever the platform reports, at the window's
+    // scale.
+    font.setPixelSize(std::max(1, WindowScale::Pixels(PointsToPixels(fontSize_), scale_)));
     font.setBold(fontBold_);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -424,7 +434,8 @@ void DrawingWindow::Render(QPainter& p) const {
     const QRect outer = rect();
     const QRect cr = contentsRect();
     // A thin sunken border, as a picture box has.
-    if (kFrameWidth > 0 && !outer.isEmpty()) {
+    const int frame = cr.left() - outer.left();
+    if (frame > 0 && !outer.isEmpty()) {
         const QColor shadow(160, 160, 160), darkShadow(105, 105, 105), light(255, 255, 255),
             midLight(227, 227, 227);
         const int w = outer.width(), h = outer.height();
@@ -432,7 +443,7 @@ void DrawingWindow::Render(QPainter& p) const {
         p.fillRect(0, 0, 1, h, shadow);
         p.fillRect(0, h - 1, w, 1, light);
         p.fillRect(w - 1, 0, 1, h, light);
-        if (kFrameWidth > 1) {
+        if (frame > 1) {
             p.fillRect(1, 1, w - 2, 1, darkShadow);
             p.fillRect(1, 1, 1, h - 2, darkShadow);
             p.fillRect(1, h - 2, w - 2, 1, midLight);

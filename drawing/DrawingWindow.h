@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "drawing/WindowScale.h"
+
 #include <span>
 
 class QPainter;
@@ -26,7 +28,7 @@ class QPainter;
 // window (persistent off) keeps nothing while hidden: shown again it holds only
 // its background colour, and while shown each point set appears on screen
 // during a plot (repainted synchronously, at most every ~30 ms).
-class DrawingWindow : public QWidget {
+class DrawingWindow : public QWidget, public WindowScale::Aware {
     Q_OBJECT
 public:
     enum class Style { Solid, Dot };
@@ -36,8 +38,11 @@ public:
     // The paper colour every drawing window starts with, until the user picks
     // a background for a graph.
     static QColor StartBackground() { return QColor(255, 255, 255); }
-    // Width of the sunken border around the drawing area, in pixels.
+    // Width of the sunken border around the drawing area, in design pixels.
     static constexpr int kFrameWidth = 2;
+
+    // Border, font sizes and line widths follow the window's scale.
+    void ScaleChanged(double scale) override;
 
     // The window's index in the control array Picture1 (1 to 9).
     int Index() const { return index_; }
@@ -128,8 +133,12 @@ private:
     bool ToDevice(double xf, double yf, QPointF& device) const;
     void Render(QPainter& painter) const;
     qreal Ratio() const;
+    // A line width or point size in device pixels: the design width at the
+    // window's scale, never thinner than one pixel.
+    double DeviceWidth() const;
 
     int index_;
+    double scale_ = 1.0;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool persistent_ = false;
     QImage image_;

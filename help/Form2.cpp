@@ -1,6 +1,8 @@
 #include "help/Form2.h"
 
+#include "drawing/ReturnClicks.h"
 #include "drawing/Twips.h"
+#include "drawing/WindowScale.h"
 #include "help/InstructionsPages.h"
 #include "help/PageLabel.h"
 
@@ -56,6 +58,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     image1_->show();
     image2_->hide();
     command2_->setEnabled(false);
+    WindowScale::Fit(this);
+    ClickButtonsOnReturn(this);
 }
 
 int Form2::CurrentPage() const {

@@ -119,7 +119,9 @@ std::vector<HelpPage> FunctionPages() {
                 const QString name = QStringLiteral("graph%1").arg(++graph);
                 const FunctionEntry& entry = group.entries[i];
                 body += EntryHtml(entry, name);
-                page.images.emplace_back(name, DrawMiniGraph(entry.graph, kGraphSize));
+                page.images.emplace_back(name, [graph = entry.graph](double scale) {
+                    return DrawMiniGraph(graph, kGraphSize, scale);
+                });
             }
             page.html = PageHtml(body);
             pages.push_back(std::move(page));

@@ -1,5 +1,7 @@
 #include "help/HelpPage.h"
 
+#include "drawing/WindowScale.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QGuiApplication>
@@ -28,15 +30,16 @@ QString PageStyleSheet() {
 constexpr int kDotsPerMetre = 3780;
 constexpr int kMargin = 12;
 
-void Prepare(QTextDocument& doc, const HelpPage& page, int width, QPaintDevice* device) {
+void Prepare(QTextDocument& doc, const HelpPage& page, int width, QPaintDevice* device,
+             double scale) {
     doc.documentLayout()->setPaintDevice(device);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
     doc.setDefaultFont(font);
     doc.setDocumentMargin(kMargin);
     doc.setDefaultStyleSheet(PageStyleSheet());
-    for (const auto& [name, image] : page.images)
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    for (const auto& [name, draw] : page.images)
+        doc.addResource(QTextDocument::ImageResource, QUrl(name), draw(scale));
     doc.setHtml(page.html);
     doc.setTextWidth(width);
 }
@@ -58,23 +61,37 @@ QImage Paper(QSize size, qreal ratio = 1.0) {
 
 } // namespace
 
-QImage RenderPage(const HelpPage& page, QSize size) {
-    QImage image = Paper(size, PixelRatio());
+QImage RenderPage(const HelpPage& page, QSize size, double scale) {
+    const QSize paper(WindowScale::Pixels(size.width(), scale),
+                      WindowScale::Pixels(size.height(), scale));
+    QImage image = Paper(paper, PixelRatio());
     QTextDocument doc;
-    Prepare(doc, page, size.width(), &image);
+    Prepare(doc, page, size.width(), &image, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    doc.drawContents(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Laid out and drawn in design pixels.
+    painter.scale(scale, scale);
+    const QRectF whole(QPointF(0, 0), QSizeF(size));
+    painter.setClipRect(whole);
+    // The paper is white whatever the system's colours, so is the ink: the
+    // palette's text colour would be light grey on a dark desktop.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = whole;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    doc.documentLayout()->draw(&painter, context);
+    painter.resetTransform();
+    painter.setClipping(false);
     painter.setPen(QColor(150, 150, 150));
-    painter.drawRect(0, 0, size.width() - 1, size.height() - 1);
+    painter.drawRect(0, 0, paper.width() - 1, paper.height() - 1);
     return image;
 }
 
 int PageContentHeight(const HelpPage& page, int width) {
     QImage device = Paper(QSize(1, 1));
     QTextDocument doc;
-    Prepare(doc, page, width, &device);
+    Prepare(doc, page, width, &device, 1.0);
     return static_cast<int>(std::ceil(doc.size().height()));
 }
 

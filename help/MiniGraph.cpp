@@ -123,15 +123,7 @@ std::optional<double> ValueAt(clsEquation& eq, double x) {
     }
 }
 
-} // namespace
-
-QImage DrawMiniGraph(const GraphSpec& graph, QSize size) {
-    // At the screen's pixel density, like the page it is laid out in.
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QImage image(size * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::white);
-    QPainter p(&image);
+void PaintGraph(QPainter& p, const GraphSpec& graph, QSize size) {
     p.setRenderHint(QPainter::Antialiasing);
     const Mapping map(graph, size);
     DrawAxes(p, graph, map);
@@ -151,7 +143,7 @@ QImage DrawMiniGraph(const GraphSpec& graph, QSize size) {
         }
         p.setClipping(false);
         DrawLabels(p, graph, map);
-        return image;
+        return;
     }
     p.setPen(QPen(kCurve, 1.6));
     // Four samples per pixel; a segment joins two neighbouring samples only
@@ -177,5 +169,21 @@ QImage DrawMiniGraph(const GraphSpec& graph, QSize size) {
     }
     p.setClipping(false);
     DrawLabels(p, graph, map);
+}
+
+} // namespace
+
+QImage DrawMiniGraph(const GraphSpec& graph, QSize size, double scale) {
+    // At the screen's pixel density, like the page it is laid out in, and
+    // at its window's scale; painted in design pixels all the same. The
+    // painter is scaled by hand: it leaves a ratio below 1 out.
+    const qreal ratio = (qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) * scale;
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.scale(ratio, ratio);
+    PaintGraph(p, graph, size);
+    p.end();
+    image.setDevicePixelRatio(ratio);
     return image;
 }

@@ -14,4 +14,6 @@ struct GraphSpec {
     bool scatter;        // random functions: a cloud of dots rather than a curve
 };
 
-QImage DrawMiniGraph(const GraphSpec& graph, QSize size);
+// A graph of `size` pixels at the design, drawn for a window at `scale`: its
+// pixels are that many fewer, and it keeps its size in a page's layout.
+QImage DrawMiniGraph(const GraphSpec& graph, QSize size, double scale = 1.0);

@@ -1,6 +1,8 @@
 #include "help/PagedHelpWindow.h"
 
+#include "drawing/ReturnClicks.h"
 #include "drawing/Twips.h"
+#include "drawing/WindowScale.h"
 #include "help/ArrowIcon.h"
 #include "help/PageLabel.h"
 
@@ -99,6 +101,8 @@ PagedHelpWindow::PagedHelpWindow(const QString& name, const QString& caption, in
     connect(setaE_, &QToolButton::clicked, this, &PagedHelpWindow::SetaE_Click);
     connect(command1_, &QPushButton::clicked, this, &PagedHelpWindow::Command1_Click);
     Load();
+    WindowScale::Fit(this);
+    ClickButtonsOnReturn(this);
 }
 
 void PagedHelpWindow::Load() {

@@ -3,7 +3,9 @@
 #include "axes/AxisPainter.h"
 #include "axes/Enlarger.h"
 #include "drawing/DrawingWindow.h"
+#include "drawing/ReturnClicks.h"
 #include "drawing/Twips.h"
+#include "drawing/WindowScale.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/ActivationWatcher.h"
 #include "mainwindow/BusyPointer.h"
@@ -55,6 +57,8 @@ Form1::Form1() : c_(this), colours_(this) {
     ConnectControls();
     // Ready for typing f when the window opens.
     c_.funcaoF->setFocus();
+    WindowScale::Fit(this);
+    ClickButtonsOnReturn(this);
 }
 
 Form1::~Form1() = default;

@@ -1,6 +1,8 @@
 // The start window: caption, size, title labels, menu and the windows it opens.
+#include "TestScreens.h"
 #include "app/Form3.h"
 #include "drawing/Twips.h"
+#include "drawing/WindowScale.h"
 #include "help/Form2.h"
 #include "help/Form4.h"
 #include "help/Form5.h"
@@ -28,7 +30,26 @@ private slots:
     void helpFromTheMainWindow();
     void endsTheProgram_data();
     void endsTheProgram();
+    void fitsEachScreen_data();
+    void fitsEachScreen();
+    void fixedColours_data();
+    void fixedColours();
 };
+
+namespace {
+
+// The start window on a screen, and every window opened from its menu.
+QList<QWidget*> OpenAll(Form3& start, const QString& screen) {
+    start.move(ScreenNamed(screen)->availableGeometry().topLeft());
+    start.show();
+    for (const char* action : {"Quivela", "Instruções", "Sintaxe", "FunçõesDefinidas"})
+        start.findChild<QAction*>(QString::fromUtf8(action))->trigger();
+    if (!QTest::qWaitForWindowExposed(start.MainWindow()))
+        qWarning("main window not shown");
+    return {&start, start.MainWindow(), start.Instructions(), start.Syntax(), start.Functions()};
+}
+
+} // namespace
 
 void TestForm3::window() {
     Form3 start;
@@ -155,22 +176,33 @@ void TestForm3::eachWindowOnce() {
 void TestForm3::helpFromTheMainWindow_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("menu");
-    QTest::newRow("Ajuda") << "Ajuda" << QString::fromUtf8("Instruções");
+    QTest::addColumn<int>("key"); // pressed on the focused button; 0: a click
+    QTest::newRow("Ajuda") << "Ajuda" << QString::fromUtf8("Instruções") << 0;
     QTest::newRow("Command4") << "Command4"
-                              << "Sintaxe";
-    QTest::newRow("Command5") << "Command5" << QString::fromUtf8("FunçõesDefinidas");
+                              << "Sintaxe" << 0;
+    QTest::newRow("Command5") << "Command5" << QString::fromUtf8("FunçõesDefinidas") << 0;
+    QTest::newRow("Ajuda, Return")
+        << "Ajuda" << QString::fromUtf8("Instruções") << int(Qt::Key_Return);
+    QTest::newRow("Command5, Enter")
+        << "Command5" << QString::fromUtf8("FunçõesDefinidas") << int(Qt::Key_Enter);
 }
 
 void TestForm3::helpFromTheMainWindow() {
     QFETCH(QString, button);
     QFETCH(QString, menu);
+    QFETCH(int, key);
     Form3 start;
     start.show();
     start.findChild<QAction*>(QStringLiteral("Quivela"))->trigger();
     Form1* form = start.MainWindow();
     QVERIFY(QTest::qWaitForWindowActive(form));
     auto* b = form->findChild<QPushButton*>(button);
-    QTest::mouseClick(b, Qt::LeftButton);
+    b->setFocus();
+    if (key)
+        QTest::keyClick(b, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    else
+        QTest::mouseClick(b, Qt::LeftButton);
     auto shown = [&]() -> QWidget* {
         if (button == QLatin1String("Ajuda"))
             return start.Instructions();
@@ -182,6 +214,12 @@ void TestForm3::helpFromTheMainWindow() {
     QVERIFY(help && help->isVisible());
     QVERIFY(form->isVisible()); // not modal: the main window stays usable
     QVERIFY(form->isEnabled());
+    if (key) { // and in the help window, whose "Fechar" hides it
+        for (QPushButton* p : help->findChildren<QPushButton*>())
+            if (p->text() == QLatin1String("Fechar"))
+                QTest::keyClick(p, Qt::Key(key));
+        QVERIFY(help->isHidden());
+    }
     start.findChild<QAction*>(menu)->trigger();
     QCOMPARE(shown(), help); // the menu shows the same window
 }
@@ -214,6 +252,63 @@ void TestForm3::endsTheProgram() {
     connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     giveUp.start(3000);
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+void TestForm3::fitsEachScreen_data() {
+    ScreenRows();
+}
+
+// Every window lies inside the screen with room for its frame, at the design
+// size where that fits; and any scale can follow another without a trace.
+void TestForm3::fitsEachScreen() {
+    QFETCH(QString, screen);
+    Form3 start;
+    const QRect room = ScreenNamed(screen)->availableGeometry() - WindowScale::kLeastFrame;
+    const bool designFits = room.height() >= Twips(11010);
+    for (QWidget* w : OpenAll(start, screen)) {
+        QVERIFY2(w->width() <= room.width() && w->height() <= room.height(),
+                 qPrintable(w->objectName()));
+        QCOMPARE(w->screen()->name(), screen);
+        const double scale = WindowScale::Of(w);
+        QVERIFY(scale >= 0.7 && (scale == 1.0 || !designFits));
+        // No smaller than it needs to be.
+        const QSizeF larger = QSizeF(w->size()) * ((scale + 0.02) / scale);
+        QVERIFY(scale == 1.0 || larger.width() > room.width() || larger.height() > room.height());
+        if (w == start.MainWindow())
+            continue; // its drawings are redrawn at activation, not kept
+        const QImage before = w->grab().toImage();
+        WindowScale::Apply(w, 0.5);
+        WindowScale::Apply(w, scale);
+        QCOMPARE(w->grab().toImage(), before);
+    }
+}
+
+void TestForm3::fixedColours_data() {
+    QTest::addColumn<QString>("surface"); // window/control
+    for (const char* s :
+         {"Form3/Form3Client", "Form2/Image1", "Form5/Image1_2", "Form1/Picture1_1"})
+        QTest::newRow(s) << QString::fromLatin1(s);
+}
+
+// The surfaces whose colours the program fixes look the same under a light
+// and a dark system palette.
+void TestForm3::fixedColours() {
+    QFETCH(QString, surface);
+    const QStringList path = surface.split(QLatin1Char('/'));
+    const QPalette light = QApplication::palette(), dark(QColor(53, 53, 53));
+    QImage seen[2];
+    for (int k = 0; k < 2; ++k) {
+        QApplication::setPalette(k == 0 ? light : dark);
+        Form3 start;
+        QWidget* shown = nullptr;
+        for (QWidget* w : OpenAll(start, QString()))
+            if (w->objectName() == path[0])
+                shown = w->findChild<QWidget*>(path[1]);
+        QVERIFY(shown);
+        seen[k] = shown->grab().toImage();
+    }
+    QApplication::setPalette(light);
+    QCOMPARE(seen[1], seen[0]);
 }
 
 QTEST_MAIN(TestForm3)

@@ -264,15 +264,21 @@ void PagesTest::graphsShowTheirFunction_data() {
 
 void PagesTest::graphsShowTheirFunction() {
     QFETCH(GraphSpec, graph);
-    const QImage image = DrawMiniGraph(graph, QSize(196, 156));
-    int blue = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            blue += qBlue(c) > 200 && qRed(c) < 100 && qGreen(c) < 100;
-        }
-    // A curve across the graph, or a cloud of dots for the random functions.
-    QVERIFY2(blue > 60, qPrintable(QString::number(blue)));
+    // At the design, and at the smallest scale a window takes.
+    for (const double scale : {1.0, 0.71}) {
+        const QImage image = DrawMiniGraph(graph, QSize(196, 156), scale);
+        int blue = 0, right = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                if (qBlue(c) > 200 && qRed(c) < 100 && qGreen(c) < 100)
+                    ++blue, right = std::max(right, x);
+            }
+        // A curve across the graph, or a cloud of dots for the random
+        // functions, within the graph's margins.
+        QVERIFY2(blue > 60 * scale * scale, qPrintable(QString::number(blue)));
+        QVERIFY2(right < image.width() - 5 * scale, qPrintable(QString::number(right)));
+    }
 }
 
 QTEST_MAIN(PagesTest)

@@ -4,6 +4,7 @@
 // window opens it, its controls by design name, what a drawing window shows
 // at a user point, and answers to the modal boxes a click brings up.
 
+#include "TestScreens.h"
 #include "drawing/DrawingWindow.h"
 #include "mainwindow/Form1.h"
 
@@ -27,9 +28,11 @@ template <typename T> T* Control(QWidget* form, const char* name) {
     return w;
 }
 
-// A main window shown and active, its axes drawn by the activation.
-inline std::unique_ptr<Form1> OpenForm1() {
+// A main window shown and active, its axes drawn by the activation, on the
+// first screen of the test configuration unless another is named.
+inline std::unique_ptr<Form1> OpenForm1(const QString& screen = QString()) {
     auto form = std::make_unique<Form1>();
+    form->move(ScreenNamed(screen)->availableGeometry().topLeft());
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get()))
