@@ -127,6 +127,13 @@ void DiagnosisTest::hints_data() {
                               << "U0:4,6:1";
     QTest::newRow("abs(x,1,2)") << "abs(x,1,2)"
                                 << "U0:4,6:1 U0:4,8:1";
+    // Left behind inside, whatever takes them later.
+    QTest::newRow("sen(sen(1,2,3))") << "sen(sen(1,2,3))"
+                                     << "U4:4,10:1 U4:4,12:1";
+    QTest::newRow("min(1,2,3)+x") << "min(1,2,3)+x"
+                                  << "U0:4,6:1";
+    QTest::newRow("(1,2)+3") << "(1,2)+3"
+                             << "C2:1";
 }
 
 void DiagnosisTest::hints() {
