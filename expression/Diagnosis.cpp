@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -269,12 +270,12 @@ private:
             named_[std::size_t(i)] = true;
     }
     bool Named(int i) const { return i >= 0 && named_[std::size_t(i)]; }
-    // A number no double reads, or a token the order leaves out: its own
-    // hint tells why an operator or a call found no value there.
     // A "*" inserted after a number always has it on its left and a name or
     // group on its right: when it finds none, a drop before it took them,
     // and that one is told.
     bool Typed(int i) const { return At(i).end > At(i).begin; }
+    // A number no double reads, or a token the order leaves out: its own
+    // hint tells why an operator or a call found no value there.
     bool Unreadable(int i) const { return OutOfOrder(i) || (i >= 0 && notNumber_[std::size_t(i)]); }
     bool OutOfOrder(int i) const {
         return i >= 0 && i < int(outOfOrder_.size()) && outOfOrder_[std::size_t(i)];
