@@ -394,8 +394,9 @@ void ReductionWalk<Machine, Search, Recorder>::CallCase(int p, int nameToken, in
     // The last argument is passed to every function, but not all of them
     // read it. (Those between the first and the last stay where they are, to
     // be left over at the end.)
-    if (b != a && function >= 0 && !kFormulas[static_cast<std::size_t>(function)].readsLast)
-        Record(DropKind::UnusedArgument, p, b);
+    if constexpr (Recorder::kRecords)
+        if (b != a && function >= 0 && !kFormulas[static_cast<std::size_t>(function)].readsLast)
+            Record(DropKind::UnusedArgument, p, b);
     EmptySlot(b);
     EmptySlot(a);
     // Slot P is emptied and then filled with the call's value: the search
