@@ -2,9 +2,12 @@
 
 #include "drawing/Twips.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -428,6 +431,30 @@ QImage DrawingWindow::Image() const {
     QPainter p(&out);
     Render(p);
     return out;
+}
+
+QImage DrawingWindow::Picture() const {
+    const qreal ratio = Ratio();
+    const QRect cr = contentsRect();
+    QImage out(cr.size() * ratio, QImage::Format_RGB32);
+    out.setDevicePixelRatio(ratio);
+    out.fill(backColor_);
+    QPainter p(&out);
+    p.translate(-cr.topLeft()); // the border falls outside
+    Render(p);
+    return out;
+}
+
+void DrawingWindow::OfferCopy() {
+    if (findChild<QAction*>(QStringLiteral("CopiarImagem")) != nullptr)
+        return;
+    auto* copy = new QAction(QStringLiteral("Copiar imagem"), this);
+    copy->setObjectName(QStringLiteral("CopiarImagem"));
+    // The clipboard is the only way out: the program writes no files.
+    connect(copy, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setImage(Picture()); });
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void DrawingWindow::Render(QPainter& p) const {

@@ -107,6 +107,12 @@ public:
     // The picture as the user sees it (same as grab(), but without a paint
     // cycle): for tests and for the help pages.
     QImage Image() const;
+    // What the drawing area shows, without the border, at the screen's
+    // pixel ratio: the picture a user takes away.
+    QImage Picture() const;
+    // Gives the window a context menu with "Copiar imagem", which puts
+    // Picture() on the clipboard: for the windows that stay on screen.
+    void OfferCopy();
 
 signals:
     // Pointer moved over the drawing area (not the frame around it), in user

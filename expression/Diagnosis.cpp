@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
@@ -153,10 +154,20 @@ public:
     // The argument of the call `call` that starts with token i: up to the
     // next separator of that call or its ")".
     TextSpan ArgumentAt(int i, int call) const {
+        // A group or call inside is stepped over whole, so that naming every
+        // argument of nested calls stays linear.
         int last = i;
-        while (last + 1 < int(tokens_.size()) && last + 1 != match_[std::size_t(call)] &&
-               !(At(last + 1).kind == TokenKind::Separator && Opener(last + 1) == call))
-            ++last;
+        for (;;) {
+            const TokenKind kind = At(last).kind;
+            if ((kind == TokenKind::Open || kind == TokenKind::Call) &&
+                match_[std::size_t(last)] > last)
+                last = match_[std::size_t(last)];
+            const int next = last + 1;
+            if (next >= int(tokens_.size()) || next == match_[std::size_t(call)] ||
+                (At(next).kind == TokenKind::Separator && Opener(next) == call))
+                break;
+            last = next;
+        }
         return Between(At(i), At(last));
     }
 
@@ -187,8 +198,6 @@ public:
             if (d.kind == DropKind::OutOfOrder || d.kind == DropKind::NotNumber ||
                 d.kind == DropKind::NoRightOperand)
                 Name(d.at);
-            if (d.kind == DropKind::UnusedArgument && OwnArgument(d.at, d.other))
-                Name(d.other);
         }
     }
 
@@ -213,10 +222,11 @@ public:
                 others.push_back(Hint{HintKind::NotNumber, {Span(d.at)}});
                 break;
             case DropKind::NoLeftOperand:
-                others.push_back(Hint{HintKind::NoLeftOperand, WithOther(d)});
+                if (Typed(d.at))
+                    others.push_back(Hint{HintKind::NoLeftOperand, WithOther(d)});
                 break;
             case DropKind::NoRightOperand:
-                if (!Unreadable(d.other))
+                if (Typed(d.at) && !Unreadable(d.other))
                     others.push_back(Hint{HintKind::NoRightOperand, WithOther(d)});
                 break;
             case DropKind::UnreadArgument:
@@ -242,7 +252,9 @@ public:
         if (!commas.empty())
             hints.push_back(Hint{HintKind::Comma, std::move(commas)});
         std::stable_sort(others.begin(), others.end(), [](const Hint& a, const Hint& b) {
-            return a.spans.front().begin < b.spans.front().begin;
+            return std::lexicographical_compare(
+                a.spans.begin(), a.spans.end(), b.spans.begin(), b.spans.end(),
+                [](const TextSpan& x, const TextSpan& y) { return x.begin < y.begin; });
         });
         // Two drops may tell the same loss: an argument neither read nor used.
         for (Hint& hint : others)
@@ -258,6 +270,10 @@ private:
             named_[std::size_t(i)] = true;
     }
     bool Named(int i) const { return i >= 0 && named_[std::size_t(i)]; }
+    // A "*" inserted after a number always has it on its left and a name or
+    // group on its right: when it finds none, a drop before it took them,
+    // and that one is told.
+    bool Typed(int i) const { return At(i).end > At(i).begin; }
     // A number no double reads, or a token the order leaves out: its own
     // hint tells why an operator or a call found no value there.
     bool Unreadable(int i) const { return OutOfOrder(i) || (i >= 0 && notNumber_[std::size_t(i)]); }
@@ -284,9 +300,10 @@ private:
         return i >= 1 && At(i - 1).kind == TokenKind::Separator && operands_.Opener(i - 1) == call;
     }
 
-    // A value after the first, left behind by a group or at the end of the
-    // walk: after a comma outside the calls, the comma tells it; otherwise a
-    // product is missing.
+    // A value after the first at the end of the walk, or one a call took as
+    // its last argument though no comma of its own comes before it: after a
+    // call's comma, an argument no function read; after any other comma, what
+    // the comma cut off; otherwise a product is missing.
     void AddLeftover(int i, std::vector<TextSpan>& commas, std::size_t& firstComma,
                      std::vector<Hint>& others) {
         const int before = i - 1;
@@ -295,11 +312,14 @@ private:
         Name(i);
         if (At(before).kind == TokenKind::Separator) {
             const int opener = operands_.Opener(before);
-            if (opener < 0 || At(opener).kind != TokenKind::Call) {
+            if (opener >= 0 && At(opener).kind == TokenKind::Call) {
+                others.push_back(Hint{HintKind::UnusedArgument,
+                                      {Span(opener), operands_.ArgumentAt(i, opener)}});
+            } else {
                 commas.push_back(Span(before));
                 firstComma = std::min(firstComma, At(before).begin);
             }
-            return; // a call's argument is told by the call
+            return;
         }
         if (At(i).begin > firstComma)
             return; // after a comma nothing is read anyway

@@ -29,16 +29,16 @@ enum class DropKind : std::uint8_t {
     // Reduction: an operator (at) with no value on its right, where `other`
     // is the token found there instead, -1 when nothing is left at all.
     NoRightOperand,
-    // Reduction: an argument (other) of the call (at) that no function reads:
-    // between the first and the last, or the last one of a function of one
-    // argument.
+    // Reduction: the last argument (other) of a call (at) to a function of
+    // one argument, which it does not read. (An argument between the first
+    // and the last is never taken, and is left over at the end.)
     UnusedArgument,
     // Reduction: an argument (other) of the call (at) that is no value; the
     // call computes with what the call before it left.
     UnreadArgument,
-    // Reduction: an item (at) that a group leaves behind, after the first
-    // inside it, or that is still filled after the first when the walk ends:
-    // only the first one is the group's value, or the result.
+    // Reduction: an item (at) still filled after the first when the walk
+    // ends: only the first one is the result. Each is recorded once, so the
+    // record stays as long as the text.
     Leftover,
 };
 

@@ -187,10 +187,6 @@ private:
         TakeClosing();
         const int a = Next(p);
         if (a < c_) {
-            // Only the first item inside is taken; the others stay behind.
-            if constexpr (Recorder::kRecords)
-                for (int q = a == 0 ? 0 : Next(a); q != 0 && q < c_; q = Next(q))
-                    Record(DropKind::Leftover, q);
             if (Exists(a))
                 slots_[static_cast<std::size_t>(p)] = slots_[static_cast<std::size_t>(a)];
             EmptySlot(a);
@@ -395,14 +391,12 @@ void ReductionWalk<Machine, Search, Recorder>::CallCase(int p, int nameToken, in
     }
     if (!ReadArgument(p, b, w_))
         return;
-    if constexpr (Recorder::kRecords) {
-        // Arguments between the first and the last stay where they are; the
-        // last one is passed to every function but not all of them read it.
-        for (int q = Next(a); q != 0 && q < b; q = Next(q))
-            Record(DropKind::UnusedArgument, p, q);
+    // The last argument is passed to every function, but not all of them
+    // read it. (Those between the first and the last stay where they are, to
+    // be left over at the end.)
+    if constexpr (Recorder::kRecords)
         if (b != a && function >= 0 && !kFormulas[static_cast<std::size_t>(function)].readsLast)
             Record(DropKind::UnusedArgument, p, b);
-    }
     EmptySlot(b);
     EmptySlot(a);
     // Slot P is emptied and then filled with the call's value: the search

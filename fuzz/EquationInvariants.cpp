@@ -220,10 +220,12 @@ std::string CheckHints(std::string_view text) {
     for (const Hint& hint : Diagnose(text)) {
         if (hint.kind == HintKind::NoValue || hint.spans.empty())
             return "a hint of the text names no part of it";
-        for (const TextSpan& span : hint.spans)
-            if (span.length == 0 || span.begin > text.size() ||
-                span.length > text.size() - span.begin)
+        for (const TextSpan& span : hint.spans) {
+            if (span.length == 0)
+                return "a hint names an empty part of the text";
+            if (span.begin > text.size() || span.length > text.size() - span.begin)
                 return "a hint names bytes outside the text";
+        }
     }
     return {};
 }

@@ -69,6 +69,9 @@ void Form1::Form_Load() {
         const bool live = i >= 4 && i <= 6;
         w->SetPersistent(!live);
         w->setVisible(i <= 3);
+        // A live view is gone once its plot ends: nothing to take away.
+        if (!live)
+            w->OfferCopy();
     }
     for (int i = 1; i <= 6; ++i)
         c_.picture[i]->SetScale(-10, 10, 10, -10);

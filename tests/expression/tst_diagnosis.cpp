@@ -43,90 +43,64 @@ void DiagnosisTest::hints_data() {
           "logn(x,2)", "1/x",       "sqr(x)+1",   "1+sqr(x)", "x-sqr(x)", "2^-1", "1.5"})
         QTest::newRow(text) << QString::fromUtf8(text) << QString();
 
-    // Skipped characters, named by their whole UTF-8 sequence, grouped.
-    QTest::newRow("x²") << QString::fromUtf8("x²") << "I1:2";
-    QTest::newRow("|x|") << "|x|"
-                         << "I0:1,2:1";
-    QTest::newRow("x!") << "x!"
-                        << "I1:1";
-    QTest::newRow("√x") << QString::fromUtf8("√x") << "I0:3";
-    QTest::newRow("π") << QString::fromUtf8("π") << "I0:2";
-    QTest::newRow("|x²|") << QString::fromUtf8("|x²|") << "I0:1,4:1 I2:2";
-    QTest::newRow("y=x") << "y=x"
-                         << "I1:1";
-    QTest::newRow("min(x;2)") << "min(x;2)"
-                              << "I5:1";
-    QTest::newRow("sen(30°)") << QString::fromUtf8("sen(30°)") << "I6:2";
-    QTest::newRow("full-width 2x") << QString::fromUtf8("\uff12x") << "I0:3";
-    QTest::newRow("−x") << QString::fromUtf8("\u2212x") << "I0:3";
-
-    // Tokens after a ")" that closes before its "(".
-    QTest::newRow("x)(") << "x)("
-                         << "M1:2";
-    QTest::newRow(")x(") << ")x("
-                         << "M0:3";
-    // Numbers no double reads, whatever reads them.
-    QTest::newRow("1.5.2") << "1.5.2"
-                           << "P0:5";
-    QTest::newRow("x+1.5.2") << "x+1.5.2"
-                             << "P2:5";
-    QTest::newRow("sen(1.2.3)") << "sen(1.2.3)"
-                                << "P4:5";
-    // Operators without an operand.
-    QTest::newRow("sen(x)+") << "sen(x)+"
-                             << "R6:1";
-    QTest::newRow("x*") << "x*"
-                        << "R1:1";
-    QTest::newRow("-") << "-"
-                       << "R0:1";
-    QTest::newRow("(x*)") << "(x*)"
-                          << "R2:1,3:1";
-    QTest::newRow("+x") << "+x"
-                        << "E0:1,1:1";
-
-    // Commas that separate no arguments; what follows them is not read.
-    QTest::newRow("3,5x") << "3,5x"
-                          << "C1:1";
-    QTest::newRow("(1,2)") << "(1,2)"
-                           << "C2:1";
-    QTest::newRow("sen((1,2))") << "sen((1,2))"
-                                << "C6:1";
-    QTest::newRow("3,5 sen(x)cos(x)") << "3,5 sen(x)cos(x)"
-                                      << "C1:1";
-
-    // Values left over: the operand before and the one dropped.
-    QTest::newRow("sen(x)cos(x)") << "sen(x)cos(x)"
-                                  << "L0:6,6:6";
-    QTest::newRow("(x+1)(x-1)") << "(x+1)(x-1)"
-                                << "L0:5,5:5";
-    QTest::newRow("2sen(x)cos(x)^2") << "2sen(x)cos(x)^2"
-                                     << "L1:6,7:6";
-    QTest::newRow("(x+1)2x") << "(x+1)2x"
-                             << "L0:5,5:2";
-    QTest::newRow("((x)(2))") << "((x)(2))"
-                              << "L1:3,4:3";
-    QTest::newRow("(1)(2)(3), twice") << "(1)(2)(3)"
-                                      << "L0:3,3:3 L3:3,6:3";
-    // Undefined for x < 0: found at the abscissae where it has a value.
-    QTest::newRow("sqr(x)cos(x)") << "sqr(x)cos(x)"
-                                  << "L0:6,6:6";
-    QTest::newRow("Sen(X)Cos(X)") << "Sen(X)Cos(X)"
-                                  << "L0:6,6:6";
-    // A group's second value taken by the call around it.
-    QTest::newRow("sen((x)(2))") << "sen((x)(2))"
-                                 << "L4:3,7:3";
-    // An argument no function reads.
-    QTest::newRow("min(1,2+x,3)") << "min(1,2+x,3)"
-                                  << "U0:4,6:3";
-    QTest::newRow("max(x,2,3)") << "max(x,2,3)"
-                                << "U0:4,6:1";
-    // The last one, of a function of one argument.
-    QTest::newRow("sen(x,2)") << "sen(x,2)"
-                              << "U0:4,6:1";
-    QTest::newRow("sqr(x,4)") << "sqr(x,4)"
-                              << "U0:4,6:1";
-    QTest::newRow("abs(x,1,2)") << "abs(x,1,2)"
-                                << "U0:4,6:1 U0:4,8:1";
+    // The texts, then the hints they give.
+    const char* const rows[][2] = {
+        // Skipped characters, named by their whole UTF-8 sequence, grouped.
+        {"x²", "I1:2"},
+        {"|x|", "I0:1,2:1"},
+        {"x!", "I1:1"},
+        {"√x", "I0:3"},
+        {"π", "I0:2"},
+        {"|x²|", "I0:1,4:1 I2:2"},
+        {"y=x", "I1:1"},
+        {"min(x;2)", "I5:1"},
+        {"sen(30°)", "I6:2"},
+        {"\uff12x", "I0:3"},
+        {"\u2212x", "I0:3"},
+        // Tokens after a ")" that closes before its "(".
+        {"x)(", "M1:2"},
+        {")x(", "M0:3"},
+        // Numbers no double reads, whatever reads them.
+        {"1.5.2", "P0:5"},
+        {"x+1.5.2", "P2:5"},
+        {"sen(1.2.3)", "P4:5"},
+        // Operators without an operand.
+        {"sen(x)+", "R6:1"},
+        {"x*", "R1:1"},
+        {"-", "R0:1"},
+        {"(x*)", "R2:1,3:1"},
+        {"+x", "E0:1,1:1"},
+        // Commas that separate no arguments; what follows them is not read.
+        {"3,5x", "C1:1"},
+        {"(1,2)", "C2:1"},
+        {"sen((1,2))", "C6:1"},
+        {"3,5 sen(x)cos(x)", "C1:1"},
+        // Values left over: the operand before and the one dropped.
+        {"sen(x)cos(x)", "L0:6,6:6"},
+        {"(x+1)(x-1)", "L0:5,5:5"},
+        {"2sen(x)cos(x)^2", "L1:6,7:6"},
+        {"(x+1)2x", "L0:5,5:2"},
+        {"((x)(2))", "L1:3,4:3"},
+        {"(1)(2)(3)", "L0:3,3:3 L3:3,6:3"},
+        // Undefined for x < 0: found at the abscissae where it has a value.
+        {"sqr(x)cos(x)", "L0:6,6:6"},
+        {"Sen(X)Cos(X)", "L0:6,6:6"},
+        // A group's second value taken by the call around it.
+        {"sen((x)(2))", "L4:3,7:3"},
+        // An argument no function reads.
+        {"min(1,2+x,3)", "U0:4,6:3"},
+        {"max(x,2,3)", "U0:4,6:1"},
+        // The last one, of a function of one argument.
+        {"sen(x,2)", "U0:4,6:1"},
+        {"sqr(x,4)", "U0:4,6:1"},
+        {"abs(x,1,2)", "U0:4,6:1 U0:4,8:1"},
+        // Left behind inside, whatever takes them later.
+        {"sen(sen(1,2,3))", "U4:4,10:1 U4:4,12:1"},
+        {"min(1,2,3)+x", "U0:4,6:1"},
+        {"(1,2)+3", "C2:1"},
+    };
+    for (const auto& [text, expected] : rows)
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(expected);
 }
 
 void DiagnosisTest::hints() {

@@ -2,6 +2,8 @@
 // bounds of the views, the messages and where the views stand afterwards.
 #include "Form1Harness.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QtTest>
 #include <numbers>
@@ -25,6 +27,8 @@ private slots:
     void errorKeepsPointsAlreadySet();
     void twoPlotsKeepBothCurves();
     void apagarErasesOnlyItsGraph();
+    void copyImage_data();
+    void copyImage();
 };
 
 void TestForm1Plot::viewsAfterOpening() {
@@ -214,6 +218,39 @@ void TestForm1Plot::apagarErasesOnlyItsGraph() {
     QVERIFY(!form->Desenhado(Form1::F));
     QVERIFY(ShowsNear(*form->Picture1(2), Pi / 4, 1, Blue));
     QVERIFY(form->Desenhado(Form1::G));
+}
+
+// "Copiar imagem" on every view that stays on screen puts on the clipboard
+// exactly what its drawing area shows; a live view offers nothing.
+void TestForm1Plot::copyImage_data() {
+    QTest::addColumn<int>("view");
+    const char* const graphs[] = {"f", "g", "operation"};
+    const char* const kinds[] = {"normal", "live", "enlarged"};
+    for (int i = 1; i <= 9; ++i)
+        QTest::addRow("%s, %s", graphs[(i - 1) % 3], kinds[(i - 1) / 3]) << i;
+}
+
+void TestForm1Plot::copyImage() {
+    QFETCH(int, view);
+    auto form = OpenForm1();
+    SetText(form.get(), "FunçãoF", QStringLiteral("4sen(x)"));
+    Click(form.get(), "DesenharF");
+    DrawingWindow* w = form->Picture1(view);
+    auto* copy = w->findChild<QAction*>(QStringLiteral("CopiarImagem"));
+    const bool live = view >= 4 && view <= 6;
+    QCOMPARE(copy == nullptr, live);
+    QCOMPARE(w->contextMenuPolicy() == Qt::ActionsContextMenu, !live);
+    if (live)
+        return;
+    QGuiApplication::clipboard()->clear();
+    copy->trigger();
+    const QImage pasted = QGuiApplication::clipboard()->image();
+    const qreal ratio = w->devicePixelRatioF();
+    const QRect area(w->contentsRect().topLeft() * ratio, w->contentsRect().size() * ratio);
+    const QImage shown = w->grab().toImage().copy(area);
+    QCOMPARE(pasted.size(), shown.size());
+    QVERIFY(pasted.convertToFormat(QImage::Format_RGB32) ==
+            shown.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestForm1Plot)
