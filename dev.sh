@@ -9,6 +9,8 @@
 #   ./dev.sh sanitize       build with ASan+UBSan (clang) and run every test
 #   ./dev.sh monkey SEED N  N random user actions from SEED, under ASan+UBSan
 #   ./dev.sh package        build the Debian package build-deb/main/quivela_<version>_<arch>.deb
+#   ./dev.sh package_check  the package built, linted, hardening-checked, built
+#                           again elsewhere and compared, installed, started, removed
 #   ./dev.sh ci             everything CI checks: tests, sanitized tests, a long
 #                           random user run, 60 s of fuzzing, tests under
 #                           pt_PT.UTF-8, install + validate, and the package
@@ -139,7 +141,8 @@ package() {
 
 # The package as Debian's checkers see it, then as a school computer gets it.
 # Built (with its tests), then: lintian, every tag down to the pedantic ones,
-# prints nothing; hardening-check finds every protection in the program; a
+# prints nothing; hardening-check finds every protection in the program that
+# Debian 12 can give; a
 # second build, from another folder at another time (without the tests, which
 # the first ran), gives the same bytes in every .deb; installed with apt, the
 # installed program started and ended from its menu under Xvfb, removed.
@@ -147,7 +150,9 @@ package_check() {
     local deb lint tmp status=0
     package main
     deb=$(ls "$PWD"/build-deb/main/quivela_*.deb)
-    lint=$(lintian -I --pedantic build-deb/main/quivela_*.changes 2>&1) || true
+    # Its one remark on who runs it is about CI's machine, not the package.
+    lint=$(lintian -I --pedantic build-deb/main/quivela_*.changes 2>&1 |
+        grep -vx 'running with root privileges is not recommended!') || true
     if [ -n "$lint" ]; then
         echo "lintian:"
         echo "$lint"
@@ -156,7 +161,9 @@ package_check() {
     echo "lintian -I --pedantic: nothing to say"
     tmp=$(mktemp -d)
     dpkg-deb -x "$deb" "$tmp"
-    hardening-check "$tmp/usr/bin/quivela"
+    # Control flow integrity is the marking no program linked on Debian 12 can
+    # carry: the C library's start files lack it (debian/rules).
+    hardening-check --nocfprotection "$tmp/usr/bin/quivela"
     rm -rf "$tmp"
 
     DEB_BUILD_OPTIONS=nocheck package again
@@ -253,6 +260,10 @@ case "$cmd" in
         ensure_packages "${PACKAGE_PACKAGES[@]}"
         package
         ;;
+    package_check)
+        ensure_packages "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${PACKAGE_CHECK_PACKAGES[@]}"
+        package_check
+        ;;
     monkey)
         if [ $# -ne 2 ]; then
             echo "usage: $0 monkey SEED ACTIONS" >&2
@@ -265,7 +276,7 @@ case "$cmd" in
         ci
         ;;
     *)
-        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|monkey SEED N|package|ci}" >&2
+        echo "usage: $0 {run|test|build|bench|fuzz [seconds]|sanitize|monkey SEED N|package|package_check|ci}" >&2
         exit 2
         ;;
 esac
