@@ -133,7 +133,7 @@ void Form3::BuildContent() {
         l->setAlignment(Qt::AlignCenter);
         l->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     };
-    plain("Label4", "Versão 1.1", {5400, 6300, 4440, 345});
+    plain("Label4", "Versão " QUIVELA_VERSION, {5400, 6300, 4440, 345});
     plain("Label5", "Resolução: 1024x768", {5400, 6750, 4440, 345});
 }
 

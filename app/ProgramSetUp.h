@@ -14,8 +14,9 @@ class QApplication;
 namespace ProgramSetUp {
 
 // The name of the desktop entry and of the software-centre entry, without
-// ".desktop": a reverse domain name, as software centres require.
-inline constexpr const char* DesktopId = "pt.quivela.Quivela";
+// ".desktop": a reverse domain name, as software centres require. The build
+// defines it (CMakeLists.txt), with the version, QUIVELA_VERSION.
+inline constexpr const char* DesktopId = QUIVELA_ID;
 
 // The program's own European Portuguese catalogue of the toolkit's texts,
 // built into it.

@@ -70,7 +70,7 @@ void TestForm3::labels_data() {
     QTest::newRow("Label2") << "Label2"
                             << "COM" << true;
     QTest::newRow("Label3") << "Label3" << QString::fromUtf8("FUNÇÕES") << true;
-    QTest::newRow("Label4") << "Label4" << QString::fromUtf8("Versão 1.1") << false;
+    QTest::newRow("Label4") << "Label4" << QString::fromUtf8("Versão " QUIVELA_VERSION) << false;
     QTest::newRow("Label5") << "Label5" << QString::fromUtf8("Resolução: 1024x768") << false;
 }
 

@@ -37,7 +37,7 @@ void TestPortuguese::initTestCase() {
 
 void TestPortuguese::names() {
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quivela"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("pt.quivela.Quivela"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(QUIVELA_ID));
     // Built into the program: a window manager that does not read the
     // desktop entry shows it too.
     const QIcon icon = QApplication::windowIcon();
