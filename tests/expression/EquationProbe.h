@@ -19,7 +19,7 @@ struct EquationProbe {
     static void SolveWith(clsEquation& equation, const Evaluation& evaluate) {
         clsEquation::State& s = *equation.state_;
         s.undefined = false;
-        if (!s.ready)
+        if (s.route == quivela::expression::Route::Unprepared)
             s.Prepare();
         ++s.reductions;
         const quivela::expression::ReductionContext context{s.variables, s.bindings, s.random};
