@@ -1,6 +1,6 @@
 #pragma once
 
-#include "expression/ErrorTexts.h"
+#include "expression/EngineError.h"
 #include "expression/Tokens.h"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "expression/ErrorTexts.h"
+#include "expression/EngineError.h"
 #include "expression/FilledSlots.h"
 #include "expression/FunctionLibrary.h"
 #include "expression/Tokens.h"

@@ -312,3 +312,16 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
 bool clsEquation::Undefined() const {
     return state_->undefined;
 }
+
+std::optional<double> clsEquation::ValueAt(std::string_view name, double x) {
+    SetVar(name, x);
+    Solve();
+    const double value = state_->result;
+    if (state_->undefined || !IsFinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::size_t clsEquation::Characters(std::string_view text) {
+    return CountCodePoints(text);
+}
