@@ -15,8 +15,6 @@
 
 using namespace enginetest;
 
-Q_DECLARE_METATYPE(enginetest::Kind)
-
 namespace {
 
 // A direct computation of a formula as written. It records the first thing
@@ -272,10 +270,7 @@ void LibraryTest::formulasOverAGrid() {
 }
 
 void LibraryTest::edges_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("number");
+    AddColumns();
 
     // The language has no exponent notation: "#154" writes 154 zeros.
     auto expand = [](const char* text) {
@@ -290,13 +285,15 @@ void LibraryTest::edges_data() {
         return out.left(at) + QString(zeros, u'0') + out.mid(end);
     };
     auto value = [&](const char* text, double v) {
-        QTest::newRow(text) << expand(text) << Kind::Value << v << 0;
+        AddRow(text, expand(text).toUtf8(), 0, Kind::Value, v);
     };
     auto vanishes = [&](const char* text) {
-        QTest::newRow(text) << expand(text) << Kind::NoValue << 0.0 << 0;
+        AddRow(text, expand(text).toUtf8(), 0, Kind::NoValue);
     };
     auto raises = [&](const char* text, int number) {
-        QTest::newRow(text) << expand(text) << Kind::Error << 0.0 << number;
+        AddRow(text, expand(text).toUtf8(), 0, Kind::Error, 0.0, number,
+               number == 6 ? QStringLiteral("Excesso de capacidade")
+                           : QString::fromUtf8("Divisão por zero"));
     };
     const double halfPi = 2 * std::atan(1.0);
 
@@ -366,21 +363,7 @@ void LibraryTest::edges_data() {
 }
 
 void LibraryTest::edges() {
-    QFETCH(QString, text);
-    QFETCH(Kind, kind);
-    QFETCH(double, value);
-    QFETCH(int, number);
-
-    const Outcome outcome = Evaluate(text, 0);
-    QCOMPARE(int(outcome.kind), int(kind));
-    if (kind == Kind::Value)
-        QCOMPARE(outcome.value, value);
-    if (kind == Kind::Error) {
-        QCOMPARE(outcome.number, number);
-        QCOMPARE(QString::fromStdString(outcome.description),
-                 number == 6 ? QStringLiteral("Excesso de capacidade")
-                             : QString::fromUtf8("Divisão por zero"));
-    }
+    CheckRow();
 }
 
 void LibraryTest::rndMeanings() {

@@ -20,10 +20,6 @@ using quivela::expression::RandomGenerator;
 
 namespace {
 
-std::uint64_t FixedClock() {
-    return 0x1234567ULL;
-}
-
 struct Run {
     std::vector<std::uint64_t> values; // bits
     std::vector<bool> undefined;
@@ -111,7 +107,7 @@ class SolveRangeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProcessRandomGenerator().SetClock(FixedClock); }
+    void initTestCase() { ProcessRandomGenerator().SetClock(enginetest::FixedClock); }
     void cleanupTestCase() { ProcessRandomGenerator().SetClock(nullptr); }
     void sameAsTheLoop_data();
     void sameAsTheLoop();
