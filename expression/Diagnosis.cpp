@@ -7,9 +7,11 @@
 #include "expression/TextCase.h"
 #include "expression/VariableTable.h"
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <string>
+#include <tuple>
 
 using namespace quivela::expression;
 
@@ -39,63 +41,57 @@ bool IsBlank(std::string_view character) {
             static_cast<unsigned char>(character[1]) == kNoBreakSecond);
 }
 
-void AddIgnored(std::string_view text, std::vector<Hint>& hints) {
+// Groups the bytes the scanner skipped into characters, one hint per
+// distinct character.
+void AddIgnored(std::string_view text, const std::vector<Drop>& drops, std::vector<Hint>& hints) {
     std::map<std::string_view, std::size_t> hintOf; // character -> index in hints
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = CharacterLength(text, i);
-        const std::string_view character = text.substr(i, length);
-        if (kCharTable[static_cast<unsigned char>(text[i])] == CharClass::Ignored &&
-            !IsBlank(character)) {
-            const auto [it, fresh] = hintOf.try_emplace(character, hints.size());
-            if (fresh)
-                hints.push_back(Hint{HintKind::Ignored, {}});
-            hints[it->second].spans.push_back(TextSpan{i, length});
-        }
-        i += length;
+    std::size_t covered = 0;                        // bytes of the characters named so far
+    for (const Drop& drop : drops) {
+        const auto at = static_cast<std::size_t>(drop.at);
+        if (drop.kind != DropKind::IgnoredCharacter || at < covered || at >= text.size())
+            continue; // the rest of a sequence already named
+        const std::size_t length = CharacterLength(text, at);
+        covered = at + length;
+        const std::string_view character = text.substr(at, length);
+        if (IsBlank(character))
+            continue;
+        const auto [it, fresh] = hintOf.try_emplace(character, hints.size());
+        if (fresh)
+            hints.push_back(Hint{HintKind::Ignored, {}});
+        hints[it->second].spans.push_back(TextSpan{at, length});
     }
 }
 
-// --- Commas outside the calls ---------------------------------------------------
-
-// Follows the scanner's tokens with a stack of the open parentheses (true for
-// a call) and keeps every separator whose innermost parenthesis is not a
-// call's: at the top, or in a plain group, where it ends what is read.
-class CommaSink {
-public:
-    explicit CommaSink(std::vector<TextSpan>& commas) : commas_(commas) {}
-
-    bool Token(const ScannedToken& token) {
-        switch (token.kind) {
-        case TokenKind::Call:
-        case TokenKind::Open:
-            open_.push_back(token.kind == TokenKind::Call);
-            break;
-        case TokenKind::Close:
-            if (!open_.empty())
-                open_.pop_back();
-            break;
-        case TokenKind::Separator:
-            if (open_.empty() || !open_.back())
-                commas_.push_back(TextSpan{token.begin, token.end - token.begin});
-            break;
-        default:
-            break;
-        }
-        return true;
-    }
-    bool Depth(int) { return true; }
-
-private:
-    std::vector<TextSpan>& commas_;
-    std::vector<bool> open_;
-};
-
-// --- Values left over -----------------------------------------------------------
+// --- What the parser and the reduction drop ------------------------------------
 
 // Where a run of the reduction reads its abscissae: inside the plot's range,
 // away from the integers and simple fractions where 1/x, tg(x) and the like
 // have no value.
 constexpr std::array<double, 5> kProbes = {-11.3, -3.7, 0.6, 2.9, 12.1};
+
+// Runs the reduction at every abscissa, recording what it passes over. Runs
+// that raise an error (told by the plot with its own message) or meet a
+// domain fault (a point where the function has no value, whose emptied slots
+// look like missing operands) record nothing.
+void RecordReductions(const ParsedExpression& parsed, DropRecord& record) {
+    GeneralReduction reduction;
+    reduction.Prepare(parsed);
+    VariableTable variables;
+    variables.Set("x", 0);
+    std::vector<int> bindings;
+    for (const std::string& name : parsed.variables)
+        bindings.push_back(variables.Find(name));
+    // Its own generator, so that "rnd" here draws nothing from the plot's.
+    RandomGenerator random(1);
+    const ReductionContext context{variables, bindings, random};
+    for (const double x : kProbes) {
+        variables.Set("x", x);
+        DropRecord run;
+        const ReductionOutcome outcome = reduction.Run(parsed, context, DropRecorder{run});
+        if (outcome.error == ErrorCode::None && !outcome.domainFault)
+            record.drops.insert(record.drops.end(), run.drops.begin(), run.drops.end());
+    }
+}
 
 TextSpan Between(const Token& first, const Token& last) {
     return TextSpan{first.begin, last.end - first.begin};
@@ -170,85 +166,167 @@ private:
     std::vector<int> opener_;
 };
 
-// The filled slots after the first, of the run with the most of them. A
-// fault the language passes over only ever empties slots, so the most
-// telling run is the one that kept the most values. Slots still holding a
-// token that is not a number (a stray parenthesis) are no values and are
-// left out. This is the one place that reads the reduction's working list.
-std::vector<int> DroppedSlots(const ParsedExpression& parsed) {
-    GeneralReduction reduction;
-    reduction.Prepare(parsed);
-    VariableTable variables;
-    variables.Set("x", 0);
-    std::vector<int> bindings;
-    for (const std::string& name : parsed.variables)
-        bindings.push_back(variables.Find(name));
-    // Its own generator, so that "rnd" here draws nothing from the plot's.
-    RandomGenerator random(1);
-    const ReductionContext context{variables, bindings, random};
-
-    std::vector<int> best;
-    for (const double x : kProbes) {
-        variables.Set("x", x);
-        if (reduction.Run(parsed, context).error != ErrorCode::None)
-            continue;
-        const std::span<const Slot> slots = reduction.Slots();
-        std::vector<int> dropped;
-        bool first = true;
-        for (int p = 1; p < int(slots.size()); ++p) {
-            const Slot& slot = slots[std::size_t(p)];
-            if (!slot.Filled())
-                continue;
-            if (!first && (slot.state == Slot::State::Value ||
-                           parsed.tokens[std::size_t(slot.token)].kind == TokenKind::Number))
-                dropped.push_back(p);
-            first = false;
+// Turns the drops of the parser and the reduction into hints: the commas
+// first, then the rest in text order.
+class HintBuilder {
+public:
+    HintBuilder(const ParsedExpression& parsed, std::vector<Drop> drops)
+        : parsed_(parsed), operands_(parsed), drops_(std::move(drops)),
+          named_(parsed.tokens.size(), false), outOfOrder_(named_), notNumber_(named_) {
+        std::erase_if(drops_, [](const Drop& d) { return d.kind == DropKind::IgnoredCharacter; });
+        auto key = [](const Drop& d) { return std::tuple(d.at, d.kind, d.other); };
+        std::sort(drops_.begin(), drops_.end(),
+                  [&](const Drop& a, const Drop& b) { return key(a) < key(b); });
+        drops_.erase(std::unique(drops_.begin(), drops_.end()), drops_.end());
+        // Tokens a drop already tells of: a value left over there is no news.
+        for (const Drop& d : drops_) {
+            if (d.kind == DropKind::OutOfOrder)
+                outOfOrder_[std::size_t(d.at)] = true;
+            if (d.kind == DropKind::NotNumber)
+                notNumber_[std::size_t(d.at)] = true;
+            if (d.kind == DropKind::OutOfOrder || d.kind == DropKind::NotNumber ||
+                d.kind == DropKind::NoRightOperand)
+                Name(d.at);
+            if (d.kind == DropKind::UnusedArgument && OwnArgument(d.at, d.other))
+                Name(d.other);
         }
-        if (dropped.size() > best.size())
-            best = std::move(dropped);
     }
-    return best;
-}
 
-void AddLeftovers(std::string_view lowered, std::size_t firstComma, std::vector<Hint>& hints) {
-    ParsedExpression parsed;
-    if (ParseExpression(lowered, parsed) != ErrorCode::None || parsed.tokens.empty())
-        return; // raised at the plot, with its own message
-    const Operands operands(parsed);
-    for (const int slot : DroppedSlots(parsed)) {
-        // A value stays at the position of its leftmost token.
-        const int i = slot - 1;
+    void Add(std::vector<Hint>& hints) {
+        std::vector<TextSpan> commas;
+        std::vector<Hint> others;
+        std::size_t firstComma = SIZE_MAX;
+        for (const Drop& d : drops_) {
+            if (d.at < 0)
+                continue; // an emptied call: it ends in an error
+            switch (d.kind) {
+            case DropKind::OutOfOrder: {
+                if (OutOfOrder(d.at - 1))
+                    break; // told with the run it continues
+                int last = d.at;
+                while (OutOfOrder(last + 1))
+                    ++last;
+                others.push_back(Hint{HintKind::Misplaced, {Between(At(d.at), At(last))}});
+                break;
+            }
+            case DropKind::NotNumber:
+                others.push_back(Hint{HintKind::NotNumber, {Span(d.at)}});
+                break;
+            case DropKind::NoLeftOperand:
+                others.push_back(Hint{HintKind::NoLeftOperand, WithOther(d)});
+                break;
+            case DropKind::NoRightOperand:
+                if (!Unreadable(d.other))
+                    others.push_back(Hint{HintKind::NoRightOperand, WithOther(d)});
+                break;
+            case DropKind::UnreadArgument:
+                if (Unreadable(d.other))
+                    break; // the number's own hint tells it
+                [[fallthrough]];
+            case DropKind::UnusedArgument:
+                if (d.other < 0)
+                    break;
+                if (OwnArgument(d.at, d.other))
+                    others.push_back(Hint{HintKind::UnusedArgument,
+                                          {Span(d.at), operands_.ArgumentAt(d.other, d.at)}});
+                else // a value left behind by a group, or one a "*" should join
+                    AddLeftover(d.other, commas, firstComma, others);
+                break;
+            case DropKind::Leftover:
+                AddLeftover(d.at, commas, firstComma, others);
+                break;
+            case DropKind::IgnoredCharacter:
+                break;
+            }
+        }
+        if (!commas.empty())
+            hints.push_back(Hint{HintKind::Comma, std::move(commas)});
+        std::stable_sort(others.begin(), others.end(), [](const Hint& a, const Hint& b) {
+            return a.spans.front().begin < b.spans.front().begin;
+        });
+        // Two drops may tell the same loss: an argument neither read nor used.
+        for (Hint& hint : others)
+            if (hints.empty() || !SameHint(hints.back(), hint))
+                hints.push_back(std::move(hint));
+    }
+
+private:
+    const Token& At(int i) const { return parsed_.tokens[std::size_t(i)]; }
+    TextSpan Span(int i) const { return Between(At(i), At(i)); }
+    void Name(int i) {
+        if (i >= 0)
+            named_[std::size_t(i)] = true;
+    }
+    bool Named(int i) const { return i >= 0 && named_[std::size_t(i)]; }
+    // A number no double reads, or a token the order leaves out: its own
+    // hint tells why an operator or a call found no value there.
+    bool Unreadable(int i) const { return OutOfOrder(i) || (i >= 0 && notNumber_[std::size_t(i)]); }
+    bool OutOfOrder(int i) const {
+        return i >= 0 && i < int(outOfOrder_.size()) && outOfOrder_[std::size_t(i)];
+    }
+    std::vector<TextSpan> WithOther(const Drop& d) const {
+        if (d.other < 0)
+            return {Span(d.at)};
+        return {Span(d.at), Span(d.other)};
+    }
+    static bool SameHint(const Hint& a, const Hint& b) {
+        if (a.kind != b.kind || a.spans.size() != b.spans.size())
+            return false;
+        for (std::size_t i = 0; i < a.spans.size(); ++i)
+            if (a.spans[i].begin != b.spans[i].begin || a.spans[i].length != b.spans[i].length)
+                return false;
+        return true;
+    }
+
+    // An argument that follows a comma of its own call, not one that a
+    // group inside it left behind.
+    bool OwnArgument(int call, int i) const {
+        return i >= 1 && At(i - 1).kind == TokenKind::Separator && operands_.Opener(i - 1) == call;
+    }
+
+    // A value after the first, left behind by a group or at the end of the
+    // walk: after a comma outside the calls, the comma tells it; otherwise a
+    // product is missing.
+    void AddLeftover(int i, std::vector<TextSpan>& commas, std::size_t& firstComma,
+                     std::vector<Hint>& others) {
         const int before = i - 1;
-        if (before >= 0 && operands.At(before).kind == TokenKind::Separator) {
-            const int call = operands.Opener(before);
-            if (call >= 0 && operands.At(call).kind == TokenKind::Call)
-                hints.push_back(Hint{
-                    HintKind::UnusedArgument,
-                    {Between(operands.At(call), operands.At(call)), operands.ArgumentAt(i, call)}});
-            continue; // otherwise the comma's hint tells it
+        if (Named(i) || before < 0 || Named(before))
+            return; // no value of its own, told already, or told with what came before it
+        Name(i);
+        if (At(before).kind == TokenKind::Separator) {
+            const int opener = operands_.Opener(before);
+            if (opener < 0 || At(opener).kind != TokenKind::Call) {
+                commas.push_back(Span(before));
+                firstComma = std::min(firstComma, At(before).begin);
+            }
+            return; // a call's argument is told by the call
         }
-        if (operands.At(i).begin > firstComma)
-            continue; // after a comma nothing is read anyway
-        if (before < 0)
-            continue;
-        hints.push_back(
-            Hint{HintKind::Leftover, {operands.EndingAt(before), operands.StartingAt(i)}});
+        if (At(i).begin > firstComma)
+            return; // after a comma nothing is read anyway
+        others.push_back(
+            Hint{HintKind::Leftover, {operands_.EndingAt(before), operands_.StartingAt(i)}});
     }
-}
+
+    const ParsedExpression& parsed_;
+    const Operands operands_;
+    std::vector<Drop> drops_;
+    std::vector<bool> named_;      // tokens a drop already tells of
+    std::vector<bool> outOfOrder_; // the parser's drops, by token
+    std::vector<bool> notNumber_;
+};
 
 } // namespace
 
 std::vector<Hint> Diagnose(std::string_view text) {
-    std::vector<Hint> hints;
-    AddIgnored(text, hints);
-
     const std::string lowered = LowerCased(text); // as the expression object reads it
-    std::vector<TextSpan> commas;
-    CommaSink sink(commas);
-    ScanExpression(lowered, sink);
-    if (!commas.empty())
-        hints.push_back(Hint{HintKind::Comma, commas});
-
-    AddLeftovers(lowered, commas.empty() ? lowered.size() : commas.front().begin, hints);
+    DropRecord record;
+    ParsedExpression parsed;
+    const ErrorCode parse = ParseExpression(lowered, parsed, &record);
+    std::vector<Hint> hints;
+    AddIgnored(text, record.drops, hints);
+    if (parse != ErrorCode::None || parsed.tokens.empty())
+        return hints; // raised at the plot, with its own message
+    RecordReductions(parsed, record);
+    HintBuilder(parsed, std::move(record.drops)).Add(hints);
     return hints;
 }

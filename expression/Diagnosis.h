@@ -6,7 +6,8 @@
 #include <vector>
 
 // What the language does with a text that the user may not expect: parts it
-// skips or drops without an error. Each hint names the bytes of the text (as
+// skips or drops without an error. Each hint comes from a drop the engine
+// records where it happens (Drops.h) and names the bytes of the text (as
 // typed, UTF-8) that it concerns.
 enum class HintKind {
     // A character outside the language's character table (not a blank): it
@@ -20,12 +21,26 @@ enum class HintKind {
     // Spans: the operand just before the dropped value, then the dropped one
     // ("sen(x)" and "cos(x)" in sen(x)cos(x)).
     Leftover,
-    // An argument between the first and the last of a call, which no
-    // function reads. Spans: the call's name with its "(", then the argument.
+    // An argument that the call's function does not read: between the first
+    // and the last, the last one of a function of one argument, or one that
+    // is no value. Spans: the call's name with its "(", then the argument.
     UnusedArgument,
     // No abscissa of the plot gave a value. Decided by the plot, not here:
     // no spans.
     NoValue,
+    // Tokens after a ")" that closes before its "(": none of them is used.
+    // Spans: each run of such tokens, from its first to its last.
+    Misplaced,
+    // A number no double reads ("1.5.2"): it is not used. Spans: the number.
+    NotNumber,
+    // An operator with no value on its left: neither it nor what follows it
+    // is used. Spans: the operator, then the first token of what it took
+    // along, if anything.
+    NoLeftOperand,
+    // An operator with no value on its right: it is not used. Spans: the
+    // operator, then the token found there instead; the operator alone when
+    // nothing follows it.
+    NoRightOperand,
 };
 
 struct Hint {
@@ -33,8 +48,9 @@ struct Hint {
     std::vector<TextSpan> spans;
 };
 
-// The hints for `text`, from the character table, the parser and the
-// general reduction run at a few abscissae of the plot's range (each with x
-// set and nothing else defined). None when the text is read as typed. Never
-// throws; the time is linear in the length of the text.
+// The hints for `text`, from what the scanner, the parser and the general
+// reduction drop, the reduction run at a few abscissae of the plot's range
+// (each with x set and nothing else defined). None when the text is read as
+// typed. Never throws; the time grows with the length of the text as that
+// of a parse and a few evaluations does.
 std::vector<Hint> Diagnose(std::string_view text);

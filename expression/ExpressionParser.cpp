@@ -50,7 +50,7 @@ bool FitsInt16(int value) {
 // the text is scanned, so an oversized text stops at the first token over.
 class ParserSink {
 public:
-    explicit ParserSink(ParsedExpression& out) : out_(out) {}
+    ParserSink(ParsedExpression& out, DropRecord* drops) : out_(out), drops_(drops) {}
 
     bool Token(const ScannedToken& scanned) {
         const int priority = PriorityOf(scanned.kind, scanned.depth);
@@ -76,6 +76,11 @@ public:
             return Fail(ErrorCode::Overflow);
         highest_ = std::max(highest_, depth + kLevelStep);
         return true;
+    }
+
+    void Ignored(std::size_t at) {
+        if (drops_ != nullptr)
+            drops_->Add(DropKind::IgnoredCharacter, static_cast<int>(at));
     }
 
     ErrorCode Error() const { return error_; }
@@ -123,10 +128,27 @@ private:
     }
 
     ParsedExpression& out_;
+    DropRecord* drops_;
     ErrorCode error_ = ErrorCode::None;
     int depth_ = 0;
     int highest_ = kPriorityOpening;
 };
+
+// The tokens that no step of the reduction will use: those the order leaves
+// out though their kind would be in it (a ")" closed the level before its
+// "(" opened it), and the numbers that no double reads.
+void RecordUnused(const ParsedExpression& parsed, DropRecord& drops) {
+    for (std::size_t i = 0; i < parsed.tokens.size(); ++i) {
+        const Token& token = parsed.tokens[i];
+        const int at = static_cast<int>(i);
+        if (token.kind == TokenKind::Number) {
+            if (token.numberStatus == NumberStatus::NotNumber)
+                drops.Add(DropKind::NotNumber, at);
+        } else if (token.kind != TokenKind::Separator && token.priority < 1) {
+            drops.Add(DropKind::OutOfOrder, at);
+        }
+    }
+}
 
 } // namespace
 
@@ -156,7 +178,7 @@ NumberStatus ConvertNumber(std::string_view text, double& value) {
     return NumberStatus::Ok;
 }
 
-ErrorCode ParseExpression(std::string_view text, ParsedExpression& out) {
+ErrorCode ParseExpression(std::string_view text, ParsedExpression& out, DropRecord* drops) {
     // The length is a 16-bit count of characters.
     if (CountCodePoints(text) > static_cast<std::size_t>(kInt16Max))
         return ErrorCode::Overflow;
@@ -166,7 +188,7 @@ ErrorCode ParseExpression(std::string_view text, ParsedExpression& out) {
     // one allocation for most texts, where growing by doubling would take and
     // free megabytes for the longest ones.
     parsed.tokens.reserve(std::min(text.size(), static_cast<std::size_t>(kInt16Max)));
-    ParserSink sink(parsed);
+    ParserSink sink(parsed, drops);
     if (!ScanExpression(text, sink))
         return sink.Error();
     if (sink.FinalDepth() != 0)
@@ -201,6 +223,8 @@ ErrorCode ParseExpression(std::string_view text, ParsedExpression& out) {
             order[static_cast<std::size_t>(start[static_cast<std::size_t>(highest - priority)]++)] =
                 static_cast<std::int16_t>(i + 1);
     }
+    if (drops != nullptr)
+        RecordUnused(parsed, *drops);
     out = std::move(parsed);
     return ErrorCode::None;
 }

@@ -43,11 +43,17 @@ template <Pure F> bool Block(const BlockArgs& k) {
     return failed;
 }
 
-template <Pure F> constexpr Formula Entry(std::string_view token) {
-    return Formula{token, Scalar<F>, Block<F>, false};
+// Most functions read their first argument alone; the few that read the
+// last one too say so, and a call that gives one of the others a second
+// argument is told that it is not used.
+constexpr bool kReadsLast = true;
+
+template <Pure F> constexpr Formula Entry(std::string_view token, bool readsLast = false) {
+    return Formula{token, Scalar<F>, Block<F>, false, readsLast};
 }
-template <Drawing F> constexpr Formula EntryDrawing(std::string_view token) {
-    return Formula{token, ScalarDrawing<F>, nullptr, true};
+template <Drawing F>
+constexpr Formula EntryDrawing(std::string_view token, bool readsLast = false) {
+    return Formula{token, ScalarDrawing<F>, nullptr, true, readsLast};
 }
 
 double Sgn(double u) {
@@ -279,10 +285,10 @@ constexpr std::array<Formula, kFormulaCount> kTable{{
     Entry<Ln>("ln("),
     Entry<Log10>("log10("),
     Entry<Log2>("log2("),
-    Entry<Logn>("logn("),
-    Entry<Min>("min("),
-    Entry<Max>("max("),
-    Entry<Mod>("mod("),
+    Entry<Logn>("logn(", kReadsLast),
+    Entry<Min>("min(", kReadsLast),
+    Entry<Max>("max(", kReadsLast),
+    Entry<Mod>("mod(", kReadsLast),
     Entry<Graus>("graus("),
     Entry<Rad>("rad("),
     Entry<Sin>("sin("),
@@ -323,15 +329,15 @@ constexpr std::array<Formula, kFormulaCount> kTable{{
     Entry<Arccotgh>("arccotanh("),
     EntryDrawing<Rnd>("rnd("),
     EntryDrawing<Rand>("rand("),
-    EntryDrawing<Random>("random("),
+    EntryDrawing<Random>("random(", kReadsLast),
     // The operators, in the order of TokenKind from Plus to Power.
-    Entry<Plus>("+"),
-    Entry<Minus>("-"),
-    Entry<Times>("*"),
-    Entry<Divide>("/"),
-    Entry<IntegerDivide>("\\"),
-    Entry<Mod>("%"),
-    Entry<Power>("^"),
+    Entry<Plus>("+", kReadsLast),
+    Entry<Minus>("-", kReadsLast),
+    Entry<Times>("*", kReadsLast),
+    Entry<Divide>("/", kReadsLast),
+    Entry<IntegerDivide>("\\", kReadsLast),
+    Entry<Mod>("%", kReadsLast),
+    Entry<Power>("^", kReadsLast),
 }};
 
 } // namespace

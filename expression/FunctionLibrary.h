@@ -68,6 +68,7 @@ struct Formula {
     FunctionResult (*scalar)(double u, double w, RandomGenerator& random);
     bool (*block)(const BlockArgs& args); // nullptr for the formulas that draw
     bool drawsRandom;                     // re-seeds and draws from the generator
+    bool readsLast;                       // a call's last argument w counts, not u alone
 };
 
 // The library holds the call tokens ("sen(", "log10(" ...) first, in the order

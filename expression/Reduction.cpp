@@ -46,12 +46,4 @@ void GeneralReduction::Prepare(const ParsedExpression& parsed) {
     filled_.Reset(emptyAtStart);
 }
 
-ReductionOutcome GeneralReduction::Run(const ParsedExpression& parsed,
-                                       const ReductionContext& context) {
-    slots_.assign(initial_.begin(), initial_.end());
-    filled_.Restart();
-    IndexedSearch search{filled_};
-    return Reduce(parsed, context, slots_, search);
-}
-
 } // namespace quivela::expression

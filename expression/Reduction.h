@@ -1,5 +1,6 @@
 #pragma once
 
+#include "expression/Drops.h"
 #include "expression/EngineError.h"
 #include "expression/FilledSlots.h"
 #include "expression/FunctionLibrary.h"
@@ -39,6 +40,19 @@ enum class Step : std::uint8_t {
     Stop,       // the walk cannot go on (only a plan being compiled stops)
 };
 
+// Who hears what the walk passes over (Drops.h): nobody when plotting, so
+// that the walk compiles to the same code as without it; the record of the
+// diagnosis otherwise.
+struct NoRecorder {
+    static constexpr bool kRecords = false;
+    void Add(DropKind, int, int) {}
+};
+struct DropRecorder {
+    static constexpr bool kRecords = true;
+    DropRecord& record;
+    void Add(DropKind kind, int at, int other) { record.Add(kind, at, other); }
+};
+
 // The reduction in place, written once. It walks the evaluation order over a
 // working list (slot 0 unused, so that positions map directly and 0 means
 // "no such slot"); every operator takes the nearest filled slots on either
@@ -55,7 +69,7 @@ enum class Step : std::uint8_t {
 // position C, and the argument values U and W. U and W keep their values
 // from one call to the next, so a call whose argument cannot be read
 // computes with what the call before it left.
-template <class Machine, class Search> class ReductionWalk {
+template <class Machine, class Search, class Recorder = NoRecorder> class ReductionWalk {
 public:
     using Value = typename Machine::Value;
     using SlotType = SlotOf<Value>;
@@ -82,8 +96,8 @@ public:
     }
 
     ReductionWalk(const ParsedExpression& parsed, Machine& machine, std::vector<SlotType>& working,
-                  Search& search)
-        : parsed_(parsed), machine_(machine), slots_(working), search_(search),
+                  Search& search, Recorder recorder = {})
+        : parsed_(parsed), machine_(machine), slots_(working), search_(search), recorder_(recorder),
           last_(static_cast<int>(working.size()) - 1), u_(machine.Zero()), w_(machine.Zero()) {}
 
     End Run() {
@@ -93,7 +107,11 @@ public:
             Dispatch(order[index_]);
         if (end_.stopped)
             return end_;
-        const Read read = ReadSlot(Next(0), end_.value);
+        const int first = Next(0);
+        if constexpr (Recorder::kRecords)
+            for (int q = first == 0 ? 0 : Next(first); q != 0; q = Next(q))
+                Record(DropKind::Leftover, q);
+        const Read read = ReadSlot(first, end_.value);
         if (read == Read::TooLarge)
             Raise(ErrorCode::Overflow, -1);
         end_.hasValue = read == Read::Ok;
@@ -153,6 +171,8 @@ private:
         }
         if (read == Read::Ok)
             StoreValue(p, machine_.Negate(value));
+        else
+            Record(DropKind::NoRightOperand, p, r);
         EmptySlot(r);
     }
 
@@ -167,6 +187,10 @@ private:
         TakeClosing();
         const int a = Next(p);
         if (a < c_) {
+            // Only the first item inside is taken; the others stay behind.
+            if constexpr (Recorder::kRecords)
+                for (int q = a == 0 ? 0 : Next(a); q != 0 && q < c_; q = Next(q))
+                    Record(DropKind::Leftover, q);
             if (Exists(a))
                 slots_[static_cast<std::size_t>(p)] = slots_[static_cast<std::size_t>(a)];
             EmptySlot(a);
@@ -235,8 +259,9 @@ private:
             c_ = parsed_.order[index_];
     }
 
-    // Reads an argument into U or W; a failed read leaves it as it was.
-    bool ReadArgument(int position, Value& target) {
+    // Reads an argument of the call at `call` into U or W; a failed read
+    // leaves it as it was.
+    bool ReadArgument(int call, int position, Value& target) {
         Value value{};
         const Read read = ReadSlot(position, value);
         if (read == Read::TooLarge) {
@@ -245,7 +270,21 @@ private:
         }
         if (read == Read::Ok)
             target = value;
+        else
+            Record(DropKind::UnreadArgument, call, position);
         return true;
+    }
+
+    // Tells the recorder of a drop, naming a filled position by its token:
+    // an item stays at the position of its leftmost token (-1: none).
+    void Record(DropKind kind, int position, int otherPosition = 0) {
+        if constexpr (Recorder::kRecords)
+            recorder_.Add(kind, Named(position), Named(otherPosition));
+    }
+    int Named(int position) const {
+        return Exists(position) && slots_[static_cast<std::size_t>(position)].Filled()
+                   ? position - 1
+                   : -1;
     }
 
     bool Exists(int position) const { return position >= 1 && position <= last_; }
@@ -303,6 +342,7 @@ private:
     Machine& machine_;
     std::vector<SlotType>& slots_;
     Search& search_;
+    Recorder recorder_;
     const int last_;
     End end_;
     std::size_t index_ = 0; // N - 1
@@ -311,13 +351,14 @@ private:
     Value w_;
 };
 
-template <class Machine, class Search>
-void ReductionWalk<Machine, Search>::BinaryCase(int p, TokenKind op) {
+template <class Machine, class Search, class Recorder>
+void ReductionWalk<Machine, Search, Recorder>::BinaryCase(int p, TokenKind op) {
     const int l = Prev(p);
     const int r = Next(p);
     Value left{};
     Read read = ReadSlot(l, left);
-    if (read == Read::Ok) {
+    const bool leftRead = read == Read::Ok;
+    if (leftRead) {
         Value right{};
         read = ReadSlot(r, right);
         if (read == Read::Ok) {
@@ -331,12 +372,14 @@ void ReductionWalk<Machine, Search>::BinaryCase(int p, TokenKind op) {
         Raise(ErrorCode::Overflow, -1);
         return;
     }
+    if (read == Read::Failed)
+        Record(leftRead ? DropKind::NoRightOperand : DropKind::NoLeftOperand, p, r);
     EmptySlot(r);
     EmptySlot(p);
 }
 
-template <class Machine, class Search>
-void ReductionWalk<Machine, Search>::CallCase(int p, int nameToken, int function) {
+template <class Machine, class Search, class Recorder>
+void ReductionWalk<Machine, Search, Recorder>::CallCase(int p, int nameToken, int function) {
     TakeClosing();
     const int a = Next(p);
     const int b = Prev(c_);
@@ -344,14 +387,22 @@ void ReductionWalk<Machine, Search>::CallCase(int p, int nameToken, int function
         Raise(ErrorCode::InvalidArgument, nameToken);
         return;
     }
-    if (!ReadArgument(a, u_))
+    if (!ReadArgument(p, a, u_))
         return;
     if (!(b > p)) {
         Raise(ErrorCode::InvalidArgument, nameToken);
         return;
     }
-    if (!ReadArgument(b, w_))
+    if (!ReadArgument(p, b, w_))
         return;
+    if constexpr (Recorder::kRecords) {
+        // Arguments between the first and the last stay where they are; the
+        // last one is passed to every function but not all of them read it.
+        for (int q = Next(a); q != 0 && q < b; q = Next(q))
+            Record(DropKind::UnusedArgument, p, q);
+        if (b != a && function >= 0 && !kFormulas[static_cast<std::size_t>(function)].readsLast)
+            Record(DropKind::UnusedArgument, p, b);
+    }
     EmptySlot(b);
     EmptySlot(a);
     // Slot P is emptied and then filled with the call's value: the search
@@ -422,11 +473,13 @@ private:
 
 // Runs the walk that evaluates over `working` with searches by `search`, set
 // up here, and tells what it ended with.
-template <class Search>
+template <class Search, class Recorder = NoRecorder>
 ReductionOutcome Reduce(const ParsedExpression& parsed, const ReductionContext& context,
-                        std::vector<Slot>& working, Search& search) {
+                        std::vector<Slot>& working, Search& search, Recorder recorder = {}) {
     ValueMachine machine(context);
-    const auto end = ReductionWalk<ValueMachine, Search>(parsed, machine, working, search).Run();
+    const auto end =
+        ReductionWalk<ValueMachine, Search, Recorder>(parsed, machine, working, search, recorder)
+            .Run();
     ReductionOutcome outcome;
     outcome.error = end.error;
     if (end.detailToken >= 0)
@@ -445,10 +498,18 @@ public:
     // Builds the initial slot image of a freshly parsed expression.
     void Prepare(const ParsedExpression& parsed);
 
-    ReductionOutcome Run(const ParsedExpression& parsed, const ReductionContext& context);
-
-    // The working list as the last Run left it (slot 0 unused).
-    std::span<const Slot> Slots() const { return slots_; }
+    ReductionOutcome Run(const ParsedExpression& parsed, const ReductionContext& context) {
+        return Run(parsed, context, NoRecorder{});
+    }
+    // The same run, telling `recorder` what it passes over.
+    template <class Recorder>
+    ReductionOutcome Run(const ParsedExpression& parsed, const ReductionContext& context,
+                         Recorder recorder) {
+        slots_.assign(initial_.begin(), initial_.end());
+        filled_.Restart();
+        IndexedSearch search{filled_};
+        return Reduce(parsed, context, slots_, search, recorder);
+    }
 
 private:
     std::vector<Slot> initial_ = std::vector<Slot>(1); // slot 0 alone: no tokens

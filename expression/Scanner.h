@@ -73,6 +73,7 @@ struct ScannedToken {
 // Runs the character table over `text` and hands every token to the sink:
 //   bool sink.Token(const ScannedToken&)  -- false stops the scan
 //   bool sink.Depth(int newDepth)        -- after each "(" or ")"; false stops
+//   void sink.Ignored(std::size_t at)    -- optional: each byte the table skips
 // Returns false when the sink stopped it. Shared by the parser and by the
 // search for a variable's spans, so both read the text the same way.
 template <class Sink> bool ScanExpression(std::string_view text, Sink& sink) {
@@ -110,6 +111,8 @@ template <class Sink> bool ScanExpression(std::string_view text, Sink& sink) {
         const CharClass cls = kCharTable[static_cast<unsigned char>(c)];
         switch (cls) {
         case CharClass::Ignored:
+            if constexpr (requires { sink.Ignored(i); })
+                sink.Ignored(i);
             break;
         case CharClass::Letter:
             if (reading == Reading::Nothing) {

@@ -1,5 +1,6 @@
 #include "fuzz/EquationInvariants.h"
 
+#include "expression/Diagnosis.h"
 #include "expression/EngineError.h"
 #include "expression/clsEquation.h"
 
@@ -214,6 +215,19 @@ std::string SolveAll(const Input& in, bool graus, bool random, std::vector<Outco
     return {};
 }
 
+// The hints of any text name bytes of that text, and each names some.
+std::string CheckHints(std::string_view text) {
+    for (const Hint& hint : Diagnose(text)) {
+        if (hint.kind == HintKind::NoValue || hint.spans.empty())
+            return "a hint of the text names no part of it";
+        for (const TextSpan& span : hint.spans)
+            if (span.length == 0 || span.begin > text.size() ||
+                span.length > text.size() - span.begin)
+                return "a hint names bytes outside the text";
+    }
+    return {};
+}
+
 } // namespace
 
 bool MayUseRandom(std::string_view text) {
@@ -234,6 +248,8 @@ bool MayUseRandom(std::string_view text) {
 std::string CheckEquationInvariants(std::string_view input) {
     try {
         Input in = Split(input);
+        if (std::string bad = CheckHints(in.expression); !bad.empty())
+            return bad;
         bool random = MayUseRandom(in.expression);
         std::vector<Outcome> first, second;
         if (std::string bad = SolveAll(in, false, random, first); !bad.empty())

@@ -8,6 +8,9 @@
 // by the ordinary test suite, which replays the seed corpus and every input the
 // fuzzer ever found through it.
 //
+// The hints the "Aviso" sign shows are built for the expression text too:
+// nothing may escape them and every span must lie inside the text.
+//
 // The input is split at '\n': the first line is the expression text, every
 // further line is the name of a variable that gets a value before solving. The
 // expression is solved at x = 0, -1, 1, 1e308 and -1e308.

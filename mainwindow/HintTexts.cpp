@@ -39,7 +39,9 @@ QString IgnoredFix(const QString& c) {
         {"!", "não há factorial."},
         {"×·∙", "para multiplicar escreva *."},
         {"÷:", "para dividir escreva /."},
-        {"−–—", "para subtrair escreva -."},
+        {"−–—", "escreva o sinal - do teclado."},
+        {";", "para separar os argumentos escreva \",\"."},
+        {"°º", "os ângulos são em radianos; para 30° escreva rad(30)."},
         {"[]{}", "escreva só os parênteses ( e )."},
         {"=", "escreva só a expressão em x, sem «y =»."},
     };
@@ -49,14 +51,37 @@ QString IgnoredFix(const QString& c) {
     return QStringLiteral(".");
 }
 
-// A character that shows nothing is named by its code.
-QString Named(const QString& c) {
+// The full-width forms of the ASCII characters, which the usual fonts
+// lack: "１" would show as a box.
+constexpr char32_t kFullWidthFirst = 0xFF01;
+constexpr char32_t kFullWidthLast = 0xFF5E;
+constexpr char32_t kFullWidthOffset = 0xFF01 - 0x21;
+
+QString CodePoint(char32_t code) {
+    return QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+// The hint for a character the language skips: named as typed, by its code
+// when it shows nothing or needs a font the user may not have.
+QString IgnoredLine(const QString& c) {
     const QList<uint> code = c.toUcs4();
-    if (code.isEmpty())
-        return c;
-    if (QChar::isPrint(char32_t(code.front())))
-        return c;
-    return QStringLiteral("U+%1").arg(code.front(), 4, 16, QLatin1Char('0')).toUpper();
+    const char32_t first = code.isEmpty() ? 0 : char32_t(code.front());
+    if (first >= kFullWidthFirst && first <= kFullWidthLast) {
+        const QString plain(QChar(char16_t(first - kFullWidthOffset)));
+        return QString::fromUtf8(
+                   "O carácter %1 (um \"%2\" de largura dupla) é ignorado: escreva %2.")
+            .arg(CodePoint(first), plain);
+    }
+    const QString named = code.isEmpty() || QChar::isPrint(first) ? Quoted(c) : CodePoint(first);
+    return QString::fromUtf8("O carácter %1 é ignorado").arg(named) + IgnoredFix(c);
+}
+
+// "1.5.2" or a point alone: the two numbers no double reads.
+QString NotNumberLine(const QString& number) {
+    if (number.count(QLatin1Char('.')) > 1)
+        return QString::fromUtf8("O número %1 tem mais de um ponto decimal e não é usado.")
+            .arg(Quoted(number));
+    return QString::fromUtf8("O ponto %1 não tem algarismos e não é usado.").arg(Quoted(number));
 }
 
 QString Number(double v) {
@@ -67,10 +92,8 @@ QString Number(double v) {
 
 QString HintLine(const Hint& hint, const QByteArray& utf8) {
     switch (hint.kind) {
-    case HintKind::Ignored: {
-        const QString c = Piece(utf8, hint.spans.front());
-        return QString::fromUtf8("O carácter %1 é ignorado").arg(Quoted(Named(c))) + IgnoredFix(c);
-    }
+    case HintKind::Ignored:
+        return IgnoredLine(Piece(utf8, hint.spans.front()));
     case HintKind::Comma:
         return QString::fromUtf8("Depois da vírgula nada é usado: o ponto decimal é \".\".");
     case HintKind::Leftover:
@@ -79,6 +102,23 @@ QString HintLine(const Hint& hint, const QByteArray& utf8) {
     case HintKind::UnusedArgument:
         return QString::fromUtf8("O argumento %1 de %2 não é usado.")
             .arg(Quoted(Piece(utf8, hint.spans[1])), Quoted(Piece(utf8, hint.spans[0])));
+    case HintKind::Misplaced:
+        return QString::fromUtf8("%1 não é usado: um \")\" fecha antes do seu \"(\".")
+            .arg(Quoted(Piece(utf8, hint.spans[0])));
+    case HintKind::NotNumber:
+        return NotNumberLine(Piece(utf8, hint.spans[0]));
+    case HintKind::NoLeftOperand:
+        return (hint.spans.size() == 1
+                    ? QString::fromUtf8("O operador %1 não tem valor à esquerda e não é usado.")
+                    : QString::fromUtf8("O operador %1 não tem valor à esquerda: nem ele nem o "
+                                        "valor que se lhe segue são usados."))
+            .arg(Quoted(Piece(utf8, hint.spans[0])));
+    case HintKind::NoRightOperand:
+        if (hint.spans.size() == 1)
+            return QString::fromUtf8("O operador %1 no fim não é usado.")
+                .arg(Quoted(Piece(utf8, hint.spans[0])));
+        return QString::fromUtf8("O operador %1 antes de %2 não é usado.")
+            .arg(Quoted(Piece(utf8, hint.spans[0])), Quoted(Piece(utf8, hint.spans[1])));
     case HintKind::NoValue:
         return QString::fromUtf8("A expressão não tem valor para nenhum x entre %1 e %2.")
             .arg(Number(Plotter::kStart), Number(Plotter::kEnd));

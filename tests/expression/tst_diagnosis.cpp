@@ -9,7 +9,7 @@
 namespace {
 
 QString Written(const std::vector<Hint>& hints) {
-    static const char kLetters[] = "ICLUN";
+    static const char kLetters[] = "ICLUNMPER";
     QStringList out;
     for (const Hint& hint : hints) {
         QStringList spans;
@@ -35,8 +35,12 @@ void DiagnosisTest::hints_data() {
     QTest::addColumn<QString>("expected");
 
     // Read as typed: blanks, implicit products after a number, call commas.
-    for (const char* text : {"4sen(x)", "x^2-3x+1", "min(x, 2)", "sen (x)", "2(x+1)", "", "1 000",
-                             "2\u00a0x", "log(x-20)", "(-8)^(1/3)", "sen(x", "x)("})
+    // Nor do points where a function has no value, or texts the plot
+    // refuses with an error of its own.
+    for (const char* text :
+         {"4sen(x)",   "x^2-3x+1",  "min(x, 2)",  "sen (x)",  "2(x+1)",   "",     "1 000",
+          "2\u00a0x",  "log(x-20)", "(-8)^(1/3)", "sen(x",    "-(x)",     "2*-3", "mod(x,2)",
+          "logn(x,2)", "1/x",       "sqr(x)+1",   "1+sqr(x)", "x-sqr(x)", "2^-1", "1.5"})
         QTest::newRow(text) << QString::fromUtf8(text) << QString();
 
     // Skipped characters, named by their whole UTF-8 sequence, grouped.
@@ -50,6 +54,35 @@ void DiagnosisTest::hints_data() {
     QTest::newRow("|x²|") << QString::fromUtf8("|x²|") << "I0:1,4:1 I2:2";
     QTest::newRow("y=x") << "y=x"
                          << "I1:1";
+    QTest::newRow("min(x;2)") << "min(x;2)"
+                              << "I5:1";
+    QTest::newRow("sen(30°)") << QString::fromUtf8("sen(30°)") << "I6:2";
+    QTest::newRow("full-width 2x") << QString::fromUtf8("\uff12x") << "I0:3";
+    QTest::newRow("−x") << QString::fromUtf8("\u2212x") << "I0:3";
+
+    // Tokens after a ")" that closes before its "(".
+    QTest::newRow("x)(") << "x)("
+                         << "M1:2";
+    QTest::newRow(")x(") << ")x("
+                         << "M0:3";
+    // Numbers no double reads, whatever reads them.
+    QTest::newRow("1.5.2") << "1.5.2"
+                           << "P0:5";
+    QTest::newRow("x+1.5.2") << "x+1.5.2"
+                             << "P2:5";
+    QTest::newRow("sen(1.2.3)") << "sen(1.2.3)"
+                                << "P4:5";
+    // Operators without an operand.
+    QTest::newRow("sen(x)+") << "sen(x)+"
+                             << "R6:1";
+    QTest::newRow("x*") << "x*"
+                        << "R1:1";
+    QTest::newRow("-") << "-"
+                       << "R0:1";
+    QTest::newRow("(x*)") << "(x*)"
+                          << "R2:1,3:1";
+    QTest::newRow("+x") << "+x"
+                        << "E0:1,1:1";
 
     // Commas that separate no arguments; what follows them is not read.
     QTest::newRow("3,5x") << "3,5x"
@@ -79,9 +112,21 @@ void DiagnosisTest::hints_data() {
                                   << "L0:6,6:6";
     QTest::newRow("Sen(X)Cos(X)") << "Sen(X)Cos(X)"
                                   << "L0:6,6:6";
+    // A group's second value taken by the call around it.
+    QTest::newRow("sen((x)(2))") << "sen((x)(2))"
+                                 << "L4:3,7:3";
     // An argument no function reads.
     QTest::newRow("min(1,2+x,3)") << "min(1,2+x,3)"
                                   << "U0:4,6:3";
+    QTest::newRow("max(x,2,3)") << "max(x,2,3)"
+                                << "U0:4,6:1";
+    // The last one, of a function of one argument.
+    QTest::newRow("sen(x,2)") << "sen(x,2)"
+                              << "U0:4,6:1";
+    QTest::newRow("sqr(x,4)") << "sqr(x,4)"
+                              << "U0:4,6:1";
+    QTest::newRow("abs(x,1,2)") << "abs(x,1,2)"
+                                << "U0:4,6:1 U0:4,8:1";
 }
 
 void DiagnosisTest::hints() {

@@ -483,6 +483,24 @@ void TestForm1Input::warningSign_data() {
         QString::fromUtf8("O carácter \"π\" é ignorado: escreva pi.\n") + noValue);
     row("a = 2,5", "ValorDeA", "2,5", false, "",
         QString::fromUtf8("Depois da vírgula nada é usado: o ponto decimal é \".\"."));
+    // Each kind of drop in words, with advice where the usual intention is
+    // plain; a full-width digit is named by its code, which any font shows.
+    const char* const lines[][2] = {
+        {"min(x;2)", "O carácter \";\" é ignorado: para separar os argumentos escreva \",\"."},
+        {"sen(30°)", "O carácter \"°\" é ignorado: os ângulos são em radianos; para 30° escreva "
+                     "rad(30)."},
+        {"\uff11x", "O carácter U+FF11 (um \"1\" de largura dupla) é ignorado: escreva 1."},
+        {"\u2212x", "O carácter \"\u2212\" é ignorado: escreva o sinal - do teclado."},
+        {"sen(x,2)", "O argumento \"2\" de \"sen(\" não é usado."},
+        {"sen(x)+", "O operador \"+\" no fim não é usado."},
+        {"(x*)", "O operador \"*\" antes de \")\" não é usado."},
+        {"+x", "O operador \"+\" não tem valor à esquerda: nem ele nem o valor que se lhe segue "
+               "são usados."},
+        {"1.5.2", "O número \"1.5.2\" tem mais de um ponto decimal e não é usado."},
+        {"x)(", "\")(\" não é usado: um \")\" fecha antes do seu \"(\"."},
+    };
+    for (const auto& [text, line] : lines)
+        row(text, "FunçãoF", text, false, "", QString::fromUtf8(line));
 }
 
 void TestForm1Input::warningSign() {
