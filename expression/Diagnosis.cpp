@@ -317,7 +317,7 @@ private:
 
 } // namespace
 
-std::vector<Hint> Diagnose(std::string_view text) {
+std::vector<Hint> quivela::expression::Diagnose(std::string_view text) {
     const std::string lowered = LowerCased(text); // as the expression object reads it
     DropRecord record;
     ParsedExpression parsed;

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-EngineError::EngineError(int number, std::string description)
+quivela::expression::EngineError::EngineError(int number, std::string description)
     : number_(number), source_("Interpretador"), description_(std::move(description)) {}
 
 namespace quivela::expression {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace quivela::expression {
+
 // The one error type the expression engine raises. Users read Description();
 // Number() tells the kind: 1100-1105 the engine's own, 6 overflow, 11 division
 // by zero. Source() is always "Interpretador".
@@ -21,8 +23,6 @@ private:
     std::string source_;
     std::string description_;
 };
-
-namespace quivela::expression {
 
 // Every error the engine raises. The numbers are what callers see.
 enum class ErrorCode : int {

@@ -13,12 +13,13 @@
 // that stopped it at sample `solved` (none when every sample was solved).
 struct SampleRun {
     std::size_t solved = 0;
-    std::optional<EngineError> error;
+    std::optional<quivela::expression::EngineError> error;
 };
 
 // One analytic expression in x (and other named variables), parsed once and
 // evaluated on demand. Callers: create, SetEquation, then per abscissa
-// SetVar("x", v), Solve, Solution. Failures are raised as EngineError.
+// SetVar("x", v), Solve, Solution. Failures are raised as
+// quivela::expression::EngineError.
 class clsEquation {
 public:
     clsEquation();

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+using quivela::expression::EngineError;
+
 namespace {
 
 constexpr int kMargin = 10;

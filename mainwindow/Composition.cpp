@@ -9,6 +9,10 @@
 #include <cmath>
 #include <string_view>
 
+using quivela::expression::EngineError;
+using quivela::expression::TextSpan;
+using quivela::expression::VariableSpans;
+
 namespace {
 
 // The number of UTF-16 units that the UTF-8 bytes [from, to) of a text stand

@@ -26,6 +26,7 @@
 
 namespace enginetest {
 
+using quivela::expression::EngineError;
 using quivela::expression::ParsedExpression;
 using quivela::expression::Token;
 using quivela::expression::TokenKind;

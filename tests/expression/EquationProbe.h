@@ -23,7 +23,8 @@ struct EquationProbe {
             s.Prepare();
         ++s.reductions;
         const quivela::expression::ReductionContext context{s.variables, s.bindings, s.random};
-        if (std::optional<EngineError> error = s.KeepOrReport(evaluate(s.parsed, context)))
+        if (std::optional<quivela::expression::EngineError> error =
+                s.KeepOrReport(evaluate(s.parsed, context)))
             throw std::move(*error);
     }
     // Evaluations that started on the plan and were run again by the

@@ -22,6 +22,7 @@
 #include <vector>
 
 using enginetest::TextGenerator;
+using quivela::expression::EngineError;
 using quivela::expression::ProcessRandomGenerator;
 using quivela::expression::RandomGenerator;
 

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+using quivela::expression::EngineError;
 using quivela::expression::ProcessRandomGenerator;
 using quivela::expression::RandomGenerator;
 
