@@ -62,6 +62,11 @@ struct Hint {
     std::vector<TextSpan> spans;
 };
 
+// The abscissae of a plot run from kPlotStart to kPlotEnd; the hints are
+// sought inside that range.
+inline constexpr double kPlotStart = -14.0;
+inline constexpr double kPlotEnd = 14.0;
+
 // The hints for `text`, from what the scanner, the parser and the general
 // reduction drop, the reduction run at a few abscissae of the plot's range
 // (each with x set and nothing else defined). None when the text is read as
