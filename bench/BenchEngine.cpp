@@ -24,6 +24,8 @@
 #include <utility>
 #include <vector>
 
+using quivela::expression::Diagnose;
+
 namespace quivelabench {
 
 namespace {

@@ -9,6 +9,32 @@ namespace quivela::expression {
 // evaluator; Overflow (6) and DivisionByZero (11) are raised.
 enum class Fault : std::uint8_t { None, Domain, Overflow, DivisionByZero };
 
+// The arithmetic itself, unchecked: the checked steps below, the compiled
+// plan and the blocks' runs of arithmetic (checked at their ends) compute
+// with these.
+inline double Negated(double a) {
+    return -a; // exact: a negation cannot fail
+}
+inline double Sum(double a, double b) {
+    return a + b;
+}
+inline double Difference(double a, double b) {
+    return a - b;
+}
+inline double Product(double a, double b) {
+    return a * b;
+}
+// r - r is 0 exactly when r is finite (NaN for infinities and NaN): one
+// subtraction and one comparison, with no constant to load.
+inline bool IsFinite(double r) {
+    return r - r == 0;
+}
+// The square, the most common power, is the product itself: the correctly
+// rounded x², and several times quicker than the general power function.
+inline bool SquaresByProduct(double exponent) {
+    return exponent == 2;
+}
+
 // Checked arithmetic of one step. Every operation is checked on its own
 // result before the next one runs; the first failure decides the step and
 // the operations after it do nothing. Division tells a nonzero dividend
@@ -19,9 +45,9 @@ public:
     Fault fault() const { return fault_; }
     bool ok() const { return fault_ == Fault::None; }
 
-    double Add(double a, double b) { return ok() ? Check(a + b) : 0; }
-    double Sub(double a, double b) { return ok() ? Check(a - b) : 0; }
-    double Mul(double a, double b) { return ok() ? Check(a * b) : 0; }
+    double Add(double a, double b) { return ok() ? Check(Sum(a, b)) : 0; }
+    double Sub(double a, double b) { return ok() ? Check(Difference(a, b)) : 0; }
+    double Mul(double a, double b) { return ok() ? Check(Product(a, b)) : 0; }
     double Div(double a, double b) {
         if (!ok())
             return 0;
@@ -55,11 +81,8 @@ public:
             return Fail(Fault::Domain);
         if (base == 0 && exponent < 0)
             return Fail(Fault::DivisionByZero);
-        // The square, the most common power, is the product itself: the
-        // correctly rounded x², and several times quicker than the general
-        // power function.
-        if (exponent == 2)
-            return Check(base * base);
+        if (SquaresByProduct(exponent))
+            return Check(Product(base, base));
         return Check(std::pow(base, exponent));
     }
 
@@ -94,10 +117,8 @@ private:
         return remainder ? left % right : left / right;
     }
 
-    // r - r is 0 exactly when r is finite (NaN for infinities and NaN): one
-    // subtraction and one comparison, with no constant to load.
     double Check(double r) {
-        if (!(r - r == 0))
+        if (!IsFinite(r))
             return Fail(Fault::Overflow);
         return r;
     }

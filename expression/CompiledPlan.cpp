@@ -86,8 +86,8 @@ public:
             op = Op::Sub;
         else if (formula == OperatorFormula(TokenKind::Times))
             op = Op::Mul;
-        else if (formula == OperatorFormula(TokenKind::Power) && IsTwo(w)) {
-            // The power squares by a checked product (CheckedSteps::Pow).
+        else if (formula == OperatorFormula(TokenKind::Power) && SquaredBy(w)) {
+            // The power squares by a checked product, as CheckedSteps::Pow.
             op = Op::Mul;
             formula = OperatorFormula(TokenKind::Times);
             w = u;
@@ -115,10 +115,10 @@ public:
     ErrorCode error = ErrorCode::None; // never set: no step is raised while compiling
 
 private:
-    // A number of the text that is exactly 2.
-    bool IsTwo(int reg) const {
+    // A number of the text that, as an exponent, squares.
+    bool SquaredBy(int reg) const {
         return reg >= 3 && reg < plan_.variableBase_ &&
-               plan_.registers_[static_cast<std::size_t>(reg)] == 2.0;
+               SquaresByProduct(plan_.registers_[static_cast<std::size_t>(reg)]);
     }
 
     int Emit(Op op, int formula, int a, int b) {
@@ -155,23 +155,26 @@ void CompiledPlan::Compile(const ParsedExpression& parsed) {
     usable_ = variants_[0].usable;
 }
 
-// The variant that continues `variant` when its instruction `step` passes over
-// a fault; -1 when there would be too many variants.
 int CompiledPlan::VariantAfter(const ParsedExpression& parsed, int variant, int step) {
-    for (const auto& [failingStep, following] : variants_[static_cast<std::size_t>(variant)].next)
-        if (failingStep == step)
-            return following;
-    if (variants_.size() >= kMaxVariants)
-        return -1;
-    Variant fresh;
-    fresh.failing = variants_[static_cast<std::size_t>(variant)].failing;
-    fresh.failing.push_back(step);
-    PlanMachine(parsed, *this, fresh).Build(false);
-    MarkRuns(fresh);
-    variants_.push_back(std::move(fresh));
-    const int id = static_cast<int>(variants_.size()) - 1;
-    variants_[static_cast<std::size_t>(variant)].next.emplace_back(step, id);
-    return id;
+    int following = -1;
+    for (const auto& [failingStep, known] : variants_[static_cast<std::size_t>(variant)].next)
+        if (failingStep == step) {
+            following = known;
+            break;
+        }
+    if (following < 0) {
+        if (variants_.size() >= kMaxVariants)
+            return -1;
+        Variant fresh;
+        fresh.failing = variants_[static_cast<std::size_t>(variant)].failing;
+        fresh.failing.push_back(step);
+        PlanMachine(parsed, *this, fresh).Build(false);
+        MarkRuns(fresh);
+        variants_.push_back(std::move(fresh));
+        following = static_cast<int>(variants_.size()) - 1;
+        variants_[static_cast<std::size_t>(variant)].next.emplace_back(step, following);
+    }
+    return variants_[static_cast<std::size_t>(following)].usable ? following : -1;
 }
 
 } // namespace quivela::expression

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "expression/CheckedMath.h"
-#include "expression/ErrorTexts.h"
+#include "expression/EngineError.h"
 #include "expression/Tokens.h"
 #include "expression/VariableTable.h"
 
@@ -12,6 +12,18 @@
 namespace quivela::expression {
 
 class RandomGenerator;
+
+// How one evaluation ended: of one sample, or of one sample of a block.
+enum class End : std::uint8_t {
+    Value,           // the value is there
+    ValueAfterFault, // the same, but a step passed over a domain fault
+    NoValue,         // no filled slot was left: the previous result stays
+    Raised,          // an error is raised: RaisedError(), RaisedDetail()
+    Fallback,        // the general reduction must run instead (in a block: the
+                     // sample must be run on its own); draws made count for
+                     // nothing (a caller whose plan draws puts the generator
+                     // back)
+};
 
 // The evaluation of one parsed expression compiled into a straight-line
 // program over an array of doubles.
@@ -49,16 +61,6 @@ public:
     bool DrawsRandom() const { return drawsRandom_; }
     std::size_t Variants() const { return variants_.size(); }
 
-    // How one evaluation ended.
-    enum class End : std::uint8_t {
-        Value,           // `value` holds the value
-        ValueAfterFault, // the same, but a step passed over a domain fault
-        NoValue,         // no filled slot was left: the previous result stays
-        Raised,          // an error is raised: RaisedError(), RaisedDetail()
-        Fallback,        // the general reduction must run instead; draws made
-                         // count for nothing (a caller whose plan draws puts
-                         // the generator back)
-    };
     // One evaluation, with what the reduction would give. `parsed` is the
     // expression the plan was compiled from; `bindings` holds a table handle
     // for every one of its variables, all of them bound (a missing one is
@@ -78,6 +80,9 @@ public:
         }
         return Stopped(parsed, random, pc, value);
     }
+    // A Raise instruction stops a run as a fault that is not passed over;
+    // the error raised is the instruction's own.
+    static constexpr Fault kRaiseStops = Fault::Overflow;
     ErrorCode RaisedError() const { return raisedError_; }
     // The call token named in the raised error's description, or -1.
     int RaisedDetail() const { return raisedDetail_; }
@@ -103,33 +108,6 @@ public:
         std::int32_t out;      // result register; Raise: the error's number
     };
 
-    // Runs of many samples at once, for SolveRange: the instructions run one
-    // after the other over a block of samples, each instruction a plain loop
-    // over the block, so that the cost of interpreting is shared by the
-    // block. Only for plans that draw no random numbers (their draws must
-    // come sample by sample). Samples that pass over a fault go on in the
-    // variant of that step, together; a sample marked Rerun meets an error
-    // that is raised (or needs more variants than allowed) and must be run
-    // again on its own with Run.
-    //
-    // BatchSize: samples per block (0 when the plan is too large for blocks
-    // to pay). PrepareBatch: fills the constant and fixed variable columns;
-    // `swept` is the index of the variable that changes from sample to
-    // sample (-1 if the expression does not use it). RunBatch: `xs` holds its
-    // values for `count` <= BatchSize() samples.
-    std::size_t BatchSize() const;
-    void PrepareBatch(const VariableTable& variables, std::span<const int> bindings, int swept);
-    enum class Lane : std::uint8_t {
-        Value,           // values[j] holds the value
-        ValueAfterFault, // the same, but a step passed over a fault
-        NoValue,         // no filled slot was left
-        Rerun,           // the sample must be run on its own (it raises)
-    };
-    // True when every sample of the block has its value, with no fault: the
-    // lanes are then not written.
-    bool RunBatch(const ParsedExpression& parsed, RandomGenerator& random, const double* xs,
-                  std::size_t count, double* values, Lane* lanes);
-
     // Upper bound on the variants of one expression; past it the general
     // reduction takes the evaluations that would need a new one.
     static constexpr std::size_t kMaxVariants = 64;
@@ -145,8 +123,13 @@ private:
         std::vector<std::int32_t> runEnd;
         std::vector<std::uint8_t> checkAtEnd;
     };
+    // Where a variant's runs of arithmetic end, for the blocks (PlanBlocks.cpp).
     static void MarkRuns(Variant& variant);
 
+    // The variant in which `variant` goes on when its instruction `step`
+    // passes over a domain fault, compiled on first need; -1 when the general
+    // reduction must take the evaluation instead (too many variants, or that
+    // one looks up a stray ")").
     int VariantAfter(const ParsedExpression& parsed, int variant, int step);
     // Runs code[pc] onwards; the index of the instruction that failed (its
     // fault in fault_), or size.
@@ -161,27 +144,11 @@ private:
     }
     End Stopped(const ParsedExpression& parsed, RandomGenerator& random, std::size_t pc,
                 double& value);
-    void RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
-                  std::size_t pc, std::span<const std::int32_t> list, double* values, Lane* lanes,
-                  bool afterFault);
-    bool RunArithmetic(const Variant& variant, std::size_t k, std::size_t end,
-                       const std::int32_t* lanes, std::size_t n);
-    double* Column(int reg) { return columns_.data() + static_cast<std::size_t>(reg) * block_; }
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
     ErrorCode raisedError_ = ErrorCode::None;
     int raisedDetail_ = -1;
-    std::vector<double> columns_;        // BatchSize() doubles per register
-    std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
-    std::vector<Fault> faults_;
-    std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
-    std::size_t lastCount_ = 0;       // samples of the block being run
-    std::size_t block_ = 0;           // BatchSize() when the columns were prepared
-    std::vector<std::int32_t> every_; // 0 .. block_-1: the list of a whole block
-    bool clean_ = false;              // the block ran through without a fault
-    bool failedAtWritten_ = true;     // failedAt_ may hold marks of an earlier run
-    int swept_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;
     int variableCount_ = 0;
@@ -189,6 +156,7 @@ private:
     bool drawsRandom_ = false;
 
     friend class PlanMachine;
+    friend class PlanBlocks;
 };
 
 } // namespace quivela::expression

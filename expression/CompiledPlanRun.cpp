@@ -55,7 +55,7 @@ std::size_t CompiledPlan::Execute(const Instruction* code, std::size_t pc, std::
     } while (0)
 
 negate:
-    v = -r[in->a];
+    v = Negated(r[in->a]);
     QUIVELA_NEXT();
 add:
     QUIVELA_STEP(s.Add(r[in->a], r[in->b]));
@@ -74,7 +74,7 @@ rnd:
     v = random.Next();
     QUIVELA_NEXT();
 raise:
-    QUIVELA_FAIL(Fault::Overflow); // any fault that is not passed over; Stopped reads the error
+    QUIVELA_FAIL(kRaiseStops); // Stopped reads the error
 
 #undef QUIVELA_STEP
 #undef QUIVELA_FAIL
@@ -84,8 +84,8 @@ raise:
 // The first variant has run up to `pc`: its end, or the instruction that
 // failed. A step that passes over a domain fault goes on in the variant where
 // it fails, after it; any other failure raises its error.
-CompiledPlan::End CompiledPlan::Stopped(const ParsedExpression& parsed, RandomGenerator& random,
-                                        std::size_t pc, double& value) {
+End CompiledPlan::Stopped(const ParsedExpression& parsed, RandomGenerator& random, std::size_t pc,
+                          double& value) {
     int variant = 0;
     for (;;) {
         const Variant& current = variants_[static_cast<std::size_t>(variant)];
@@ -103,7 +103,7 @@ CompiledPlan::End CompiledPlan::Stopped(const ParsedExpression& parsed, RandomGe
             return End::Raised;
         }
         variant = VariantAfter(parsed, variant, static_cast<int>(pc));
-        if (variant < 0 || !variants_[static_cast<std::size_t>(variant)].usable)
+        if (variant < 0)
             return End::Fallback;
         const Variant& following = variants_[static_cast<std::size_t>(variant)];
         pc = Execute(following.code.data(), pc + 1, following.code.size(), random);

@@ -69,6 +69,7 @@ void AddIgnored(std::string_view text, const std::vector<Drop>& drops, std::vect
 // away from the integers and simple fractions where 1/x, tg(x) and the like
 // have no value.
 constexpr std::array<double, 5> kProbes = {-11.3, -3.7, 0.6, 2.9, 12.1};
+static_assert(kPlotStart < kProbes.front() && kProbes.back() < kPlotEnd);
 
 // Runs the reduction at every abscissa, recording what it passes over. Runs
 // that raise an error (told by the plot with its own message) or meet a
@@ -337,7 +338,7 @@ private:
 
 } // namespace
 
-std::vector<Hint> Diagnose(std::string_view text) {
+std::vector<Hint> quivela::expression::Diagnose(std::string_view text) {
     const std::string lowered = LowerCased(text); // as the expression object reads it
     DropRecord record;
     ParsedExpression parsed;

@@ -1,9 +1,23 @@
 #pragma once
 
-#include "expression/IdentifierSpans.h"
-
+#include <cstddef>
 #include <string_view>
 #include <vector>
+
+namespace quivela::expression {
+
+// Bytes of a text as typed (UTF-8).
+struct TextSpan {
+    std::size_t begin;
+    std::size_t length;
+};
+
+// Byte spans, in `text` as typed, of every token that the expression parser
+// reads as an identifier equal to `name` (ignoring letter case). A span runs
+// from the first to the last character that formed the token, so characters
+// the parser skips inside it ("x y" is the identifier xy) are included. Call
+// tokens such as "x(" are not identifiers.
+std::vector<TextSpan> VariableSpans(std::string_view text, std::string_view name);
 
 // What the language does with a text that the user may not expect: parts it
 // skips or drops without an error. Each hint comes from a drop the engine
@@ -48,9 +62,16 @@ struct Hint {
     std::vector<TextSpan> spans;
 };
 
+// The abscissae of a plot run from kPlotStart to kPlotEnd; the hints are
+// sought inside that range.
+inline constexpr double kPlotStart = -14.0;
+inline constexpr double kPlotEnd = 14.0;
+
 // The hints for `text`, from what the scanner, the parser and the general
 // reduction drop, the reduction run at a few abscissae of the plot's range
 // (each with x set and nothing else defined). None when the text is read as
 // typed. Never throws; the time grows with the length of the text as that
 // of a parse and a few evaluations does.
 std::vector<Hint> Diagnose(std::string_view text);
+
+} // namespace quivela::expression

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "expression/CheckedMath.h"
-#include "expression/ErrorTexts.h"
+#include "expression/EngineError.h"
 #include "expression/Tokens.h"
 
 #include <array>

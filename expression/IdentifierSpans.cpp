@@ -1,4 +1,4 @@
-#include "expression/IdentifierSpans.h"
+#include "expression/Diagnosis.h"
 
 #include "expression/Scanner.h"
 #include "expression/TextCase.h"
@@ -6,6 +6,7 @@
 namespace {
 
 using quivela::expression::ScannedToken;
+using quivela::expression::TextSpan;
 using quivela::expression::TokenKind;
 
 class SpanSink {
@@ -28,7 +29,8 @@ private:
 
 } // namespace
 
-std::vector<TextSpan> VariableSpans(std::string_view text, std::string_view name) {
+std::vector<TextSpan> quivela::expression::VariableSpans(std::string_view text,
+                                                         std::string_view name) {
     std::vector<TextSpan> spans;
     SpanSink sink(name, spans);
     quivela::expression::ScanExpression(text, sink);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "expression/Drops.h"
-#include "expression/ErrorTexts.h"
+#include "expression/EngineError.h"
 #include "expression/FilledSlots.h"
 #include "expression/FunctionLibrary.h"
 #include "expression/Tokens.h"
@@ -449,7 +449,7 @@ public:
     double Pi() const { return kPi; }
     double E() const { return kE; }
     double Rnd();
-    double Negate(double value) const { return -value; }
+    double Negate(double value) const { return Negated(value); }
     Step Apply(int formula, double u, double w, double& out);
     Step Variable(const Token& token, double& out);
     Step Name(const Token& token, double& out);

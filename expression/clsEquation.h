@@ -13,12 +13,13 @@
 // that stopped it at sample `solved` (none when every sample was solved).
 struct SampleRun {
     std::size_t solved = 0;
-    std::optional<EngineError> error;
+    std::optional<quivela::expression::EngineError> error;
 };
 
 // One analytic expression in x (and other named variables), parsed once and
 // evaluated on demand. Callers: create, SetEquation, then per abscissa
-// SetVar("x", v), Solve, Solution. Failures are raised as EngineError.
+// SetVar("x", v), Solve, Solution. Failures are raised as
+// quivela::expression::EngineError.
 class clsEquation {
 public:
     clsEquation();
@@ -40,6 +41,8 @@ public:
     // longer one raises the overflow error 6 at its first Solve. Callers that
     // build texts use it to stop building once a text can no longer be taken.
     static constexpr std::size_t LongestText = 32767;
+    // The length of a UTF-8 text in those characters.
+    static std::size_t Characters(std::string_view text);
 
     void VarRemove(std::string_view name);
 
@@ -52,6 +55,11 @@ public:
     // True when the last Solve passed over a domain fault or ended with no
     // value left, so Solution is not the expression's value at that point.
     bool Undefined() const;
+
+    // The expression's value with the variable `name` set to x, or none
+    // where it has none there: a domain fault passed over, no value left, or
+    // a number that is not finite. Errors are raised as by Solve.
+    std::optional<double> ValueAt(std::string_view name, double x);
 
     // A sampling loop in one call: for each abscissa xs[i] in order, the
     // variable `name` is set to it, the expression is solved, and values[i]

@@ -15,6 +15,12 @@
 #include <string_view>
 #include <vector>
 
+using quivela::expression::Diagnose;
+using quivela::expression::EngineError;
+using quivela::expression::Hint;
+using quivela::expression::HintKind;
+using quivela::expression::TextSpan;
+
 namespace {
 
 constexpr std::array<double, 5> kAbscissas{0.0, -1.0, 1.0, 1e308, -1e308};

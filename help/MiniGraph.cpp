@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+using quivela::expression::EngineError;
+
 namespace {
 
 constexpr int kMargin = 10;
@@ -110,14 +112,7 @@ void DrawLabels(QPainter& p, const GraphSpec& graph, const Mapping& map) {
 // defined there (a passed-over domain fault or a raised error).
 std::optional<double> ValueAt(clsEquation& eq, double x) {
     try {
-        eq.SetVar("x", x);
-        eq.Solve();
-        if (eq.Undefined())
-            return std::nullopt;
-        const double y = eq.Solution();
-        if (!std::isfinite(y))
-            return std::nullopt;
-        return y;
+        return eq.ValueAt("x", x);
     } catch (const EngineError&) {
         return std::nullopt;
     }

@@ -1,14 +1,17 @@
 #include "mainwindow/Composition.h"
 
+#include "expression/Diagnosis.h"
 #include "expression/EngineError.h"
-#include "expression/ErrorTexts.h"
-#include "expression/IdentifierSpans.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/Failure.h"
 
 #include <charconv>
 #include <cmath>
 #include <string_view>
+
+using quivela::expression::EngineError;
+using quivela::expression::TextSpan;
+using quivela::expression::VariableSpans;
 
 namespace {
 
@@ -20,17 +23,10 @@ qsizetype UnitsOf(const QByteArray& utf8, std::size_t from, std::size_t to) {
         .size();
 }
 
-// Characters as the engine counts them: code points, where a lone surrogate
-// (which reaches the engine as U+FFFD) is one.
-qsizetype Characters(QStringView text) {
-    qsizetype pairs = 0;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()) {
-            ++pairs;
-            ++i;
-        }
-    }
-    return text.size() - pairs;
+// Characters as the engine counts them.
+qsizetype Characters(const QByteArray& utf8) {
+    return static_cast<qsizetype>(
+        clsEquation::Characters(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
 }
 
 // outer with every token the parser reads as the variable x replaced by
@@ -45,7 +41,7 @@ qsizetype Characters(QStringView text) {
 QString ReplaceVariableX(const QString& outer, const QString& inner) {
     const QByteArray utf8 = outer.toUtf8();
     const QString replacement = QLatin1Char('(') + inner + QLatin1Char(')');
-    const qsizetype replacementCharacters = Characters(replacement);
+    const qsizetype replacementCharacters = Characters(replacement.toUtf8());
     const auto longest = static_cast<qsizetype>(clsEquation::LongestText);
     QString result;
     std::size_t byte = 0; // byte offset in utf8 up to which outer has been copied
@@ -59,7 +55,8 @@ QString ReplaceVariableX(const QString& outer, const QString& inner) {
         const QStringView before = QStringView(outer).sliced(unit, UnitsOf(utf8, byte, span.begin));
         result += before;
         result += replacement;
-        characters += Characters(before) + replacementCharacters;
+        characters += Characters(utf8.sliced(qsizetype(byte), qsizetype(span.begin - byte))) +
+                      replacementCharacters;
         unit += before.size() + UnitsOf(utf8, span.begin, end);
         byte = end;
         if (characters > longest)
@@ -132,19 +129,17 @@ QString Composition::UndefinedDescription(const QString& text) {
 double Composition::ValueAt(clsEquation& equation, const QString& text, double x) {
     const QByteArray utf8 = text.toUtf8();
     equation.SetEquation(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    equation.SetVar("x", x);
-    double value;
+    std::optional<double> value;
     try {
-        equation.Solve();
-        value = equation.Solution();
+        value = equation.ValueAt("x", x);
     } catch (const EngineError& error) {
         throw Failure::FromEngine(error);
     }
     // The object passes over domain faults (sqr(-1)) and keeps its previous
     // result; that number is not this text's value, so it is not handed on.
-    if (equation.Undefined() || !std::isfinite(value))
+    if (!value)
         throw Failure(kUndefinedValue, UndefinedDescription(text));
-    return value;
+    return *value;
 }
 
 double Composition::ValueAtZero(const QString& text) {

@@ -8,6 +8,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+using quivela::expression::Diagnose;
+using quivela::expression::Hint;
+using quivela::expression::HintKind;
+
 namespace {
 
 // Longer texts wait for a pause in the typing: a diagnosis is linear in the

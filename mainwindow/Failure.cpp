@@ -2,6 +2,8 @@
 
 #include "expression/EngineError.h"
 
+using quivela::expression::EngineError;
+
 Failure::Failure(int number, QString description)
     : number_(number), description_(std::move(description)), utf8_(description_.toUtf8()) {}
 

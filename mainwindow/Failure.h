@@ -4,7 +4,9 @@
 #include <QString>
 #include <exception>
 
+namespace quivela::expression {
 class EngineError;
+}
 
 // Why a command of the main window stopped, as its message box tells the user.
 // It is the one failure the window's handlers catch: an error of the engine
@@ -14,7 +16,7 @@ class EngineError;
 class Failure : public std::exception {
 public:
     Failure(int number, QString description);
-    static Failure FromEngine(const EngineError& error);
+    static Failure FromEngine(const quivela::expression::EngineError& error);
 
     int Number() const noexcept { return number_; }
     const QString& Description() const noexcept { return description_; }

@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+using quivela::expression::Hint;
+using quivela::expression::HintKind;
+using quivela::expression::TextSpan;
+
 namespace {
 
 // Lines shown at most; the rest are counted.

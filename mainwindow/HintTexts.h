@@ -10,7 +10,7 @@
 // characters concerned, quoted as typed, and the usual way to write what
 // was meant. `utf8` is the text the hints' byte spans refer to. The hint
 // that a plot found no value names the plot's range.
-QString HintLine(const Hint& hint, const QByteArray& utf8);
+QString HintLine(const quivela::expression::Hint& hint, const QByteArray& utf8);
 
 // All the lines, at most a screenful of them.
-QString HintLines(const std::vector<Hint>& hints, const QByteArray& utf8);
+QString HintLines(const std::vector<quivela::expression::Hint>& hints, const QByteArray& utf8);

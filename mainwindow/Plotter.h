@@ -1,5 +1,7 @@
 #pragma once
 
+#include "expression/Diagnosis.h"
+
 #include <QColor>
 #include <span>
 #include <string>
@@ -23,8 +25,8 @@ struct Views {
     DrawingWindow* enlarged; // persistent, bound 14
 };
 
-inline constexpr double kStart = -14.0;
-inline constexpr double kEnd = 14.0;
+inline constexpr double kStart = quivela::expression::kPlotStart;
+inline constexpr double kEnd = quivela::expression::kPlotEnd;
 inline constexpr double kStep = 0.001;
 inline constexpr double kNormalBound = 8.0;
 inline constexpr double kEnlargedBound = 14.0;

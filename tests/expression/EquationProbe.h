@@ -19,11 +19,12 @@ struct EquationProbe {
     static void SolveWith(clsEquation& equation, const Evaluation& evaluate) {
         clsEquation::State& s = *equation.state_;
         s.undefined = false;
-        if (!s.ready)
+        if (s.route == quivela::expression::Route::Unprepared)
             s.Prepare();
         ++s.reductions;
         const quivela::expression::ReductionContext context{s.variables, s.bindings, s.random};
-        if (std::optional<EngineError> error = s.KeepOrReport(evaluate(s.parsed, context)))
+        if (std::optional<quivela::expression::EngineError> error =
+                s.KeepOrReport(evaluate(s.parsed, context)))
             throw std::move(*error);
     }
     // Evaluations that started on the plan and were run again by the

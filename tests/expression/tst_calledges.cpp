@@ -2,32 +2,32 @@
 // reaches first when probing: 0, 1, -1 and the largest magnitudes 1e308, plus
 // the edges of each domain. Each cell says what the program promises there: a
 // value, no value (a domain fault passed over), or a raised 6 or 11.
-#include "SolveProbe.h"
+#include "EngineTestSupport.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
 
-using namespace SolveProbe;
+using namespace enginetest;
 
 namespace {
 
 struct Cell {
-    int kind;
+    Kind kind;
     double value = 0;
     double high = 0;
     int number = 0;
 };
 
 Cell V(double v) {
-    return {Value, v};
+    return {Kind::Value, v};
 }
-const Cell D{NoValue};
-const Cell E6{Raised, 0, 0, 6};
-const Cell E11{Raised, 0, 0, 11};
+const Cell D{Kind::NoValue};
+const Cell E6{Kind::Error, 0, 0, 6};
+const Cell E11{Kind::Error, 0, 0, 11};
 Cell R(double low, double high) {
-    return {Range, low, high};
+    return {Kind::Range, low, high};
 }
 
 const double H = 2 * std::atan(1.0); // the library's pi/2
@@ -60,33 +60,12 @@ private slots:
     void domainEdges() { check(); }
 
 private:
-    static void columns();
-    static void add(const QByteArray& name, const QByteArray& text, double x, const Cell& c);
-    void check();
+    static void columns() { AddColumns(); }
+    static void add(const QByteArray& name, const QByteArray& text, double x, const Cell& c) {
+        AddRow(name.constData(), text, x, c.kind, c.value, c.number, {}, c.high);
+    }
+    void check() { CheckRow(); }
 };
-
-void CallEdges::columns() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("high");
-    QTest::addColumn<int>("number");
-}
-
-void CallEdges::add(const QByteArray& name, const QByteArray& text, double x, const Cell& c) {
-    QTest::newRow(name.constData()) << text << x << c.kind << c.value << c.high << c.number;
-}
-
-void CallEdges::check() {
-    QFETCH(QByteArray, text);
-    QFETCH(double, x);
-    QFETCH(int, kind);
-    QFETCH(double, value);
-    QFETCH(double, high);
-    QFETCH(int, number);
-    Expect(enginetest::Evaluate(text, x), kind, value, high, number, QString());
-}
 
 void CallEdges::extremes_data() {
     columns();

@@ -6,6 +6,10 @@
 
 #include <QtTest>
 
+using quivela::expression::Diagnose;
+using quivela::expression::Hint;
+using quivela::expression::TextSpan;
+
 namespace {
 
 QString Written(const std::vector<Hint>& hints) {

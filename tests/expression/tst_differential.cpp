@@ -22,6 +22,7 @@
 #include <vector>
 
 using enginetest::TextGenerator;
+using quivela::expression::EngineError;
 using quivela::expression::ProcessRandomGenerator;
 using quivela::expression::RandomGenerator;
 
@@ -33,11 +34,6 @@ namespace {
 // scanning slot by slot, literally as the language describes NextToken and
 // PrevToken.
 enum class Path { Compiled, General, GeneralScan };
-
-// Re-seeding reads this instead of the clock, so both paths see the same seeds.
-std::uint64_t FixedClock() {
-    return 0x5DEECE66DULL;
-}
 
 // What one Solve left behind, compared field by field.
 struct Observed {
@@ -114,7 +110,7 @@ class DifferentialTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProcessRandomGenerator().SetClock(FixedClock); }
+    void initTestCase() { ProcessRandomGenerator().SetClock(enginetest::FixedClock); }
     void cleanupTestCase() { ProcessRandomGenerator().SetClock(nullptr); }
 
     void randomTextsAgree_data();

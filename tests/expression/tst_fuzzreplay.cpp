@@ -1,7 +1,7 @@
 // Replays every seed of the fuzzer's corpus, and every input the fuzzer ever
 // reported (fuzz/regressions/), through the same promise checks the fuzz
 // target makes, so that the ordinary and the sanitized suites guard them too.
-#include "SolveProbe.h"
+#include "EngineTestSupport.h"
 #include "fuzz/EquationInvariants.h"
 
 #include <QDir>
@@ -72,24 +72,22 @@ void FuzzReplay::randomTokens() {
 // Each input the fuzzer reported, with the outcome it must have. The files of
 // the same inputs are in fuzz/regressions/.
 void FuzzReplay::findings_data() {
-    SolveProbe::AddColumns();
+    enginetest::AddColumns();
     // Two unary minuses: the first empties the second, whose entry then runs
     // the call case with an empty name (not a fault: the checks had been too strict).
-    QTest::newRow("emptied unary minus reaches the call test")
-        << QByteArray("'--7%") << 0.0 << int(SolveProbe::Raised) << 0.0 << 1101
-        << QStringLiteral("Função não definida: )");
+    using enginetest::AddRow;
+    using enginetest::Kind;
+    AddRow("emptied unary minus reaches the call test", "'--7%", 0.0, Kind::Error, 0.0, 1101,
+           QStringLiteral("Função não definida: )"));
     // A byte 0xC3 that starts no valid sequence must not keep the letter after
     // it from being lower-cased: the call is still "sen(".
-    QTest::newRow("truncated lead byte before a capital")
-        << QByteArray("\xc3SEN(x)") << 0.5 << int(SolveProbe::Value) << std::sin(0.5) << 0
-        << QString();
-    QTest::newRow("truncated lead byte inside a name")
-        << QByteArray("-OOOOOOOOOOOOO\xc3O2^^2") << 0.0 << int(SolveProbe::Raised) << 0.0 << 1102
-        << QStringLiteral("Variável não definida: oooooooooooooo2");
+    AddRow("truncated lead byte before a capital", "\xc3SEN(x)", 0.5, Kind::Value, std::sin(0.5));
+    AddRow("truncated lead byte inside a name", "-OOOOOOOOOOOOO\xc3O2^^2", 0.0, Kind::Error, 0.0,
+           1102, QStringLiteral("Variável não definida: oooooooooooooo2"));
 }
 
 void FuzzReplay::findings() {
-    SolveProbe::CheckRow();
+    enginetest::CheckRow();
 }
 
 QTEST_MAIN(FuzzReplay)

@@ -2,12 +2,12 @@
 // beyond the 16-bit limits, bytes that are not text, characters the language
 // does not know, numbers no double can hold. Each row names the outcome the
 // program promises, and none may crash, hang or take long.
-#include "SolveProbe.h"
+#include "EngineTestSupport.h"
 
 #include <QByteArray>
 #include <QtTest>
 
-using namespace SolveProbe;
+using namespace enginetest;
 
 namespace {
 
@@ -33,16 +33,16 @@ private slots:
 };
 
 void HostileInput::typed_data() {
-    SolveProbe::AddColumns();
+    AddColumns();
 
     auto value = [](const char* name, const QByteArray& text, double x, double v) {
-        QTest::newRow(name) << text << x << int(Value) << v << 0 << QString();
+        AddRow(name, text, x, Kind::Value, v);
     };
     auto none = [](const char* name, const QByteArray& text) {
-        QTest::newRow(name) << text << 2.0 << int(NoValue) << 0.0 << 0 << QString();
+        AddRow(name, text, 2.0, Kind::NoValue);
     };
     auto error = [](const char* name, const QByteArray& text, int number, const QString& d) {
-        QTest::newRow(name) << text << 2.0 << int(Raised) << 0.0 << number << d;
+        AddRow(name, text, 2.0, Kind::Error, 0.0, number, d);
     };
 
     // Nothing to evaluate: the earlier result stays and nothing is reported.
@@ -139,7 +139,7 @@ void HostileInput::typed_data() {
 }
 
 void HostileInput::typed() {
-    SolveProbe::CheckRow();
+    CheckRow();
 }
 
 QTEST_MAIN(HostileInput)

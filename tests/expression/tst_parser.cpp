@@ -3,7 +3,7 @@
 
 #include "EngineTestSupport.h"
 
-#include "expression/IdentifierSpans.h"
+#include "expression/Diagnosis.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -11,6 +11,8 @@
 using namespace enginetest;
 using quivela::expression::ErrorCode;
 using quivela::expression::ParseExpression;
+using quivela::expression::TextSpan;
+using quivela::expression::VariableSpans;
 
 class ParserTest : public QObject {
     Q_OBJECT

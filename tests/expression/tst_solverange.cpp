@@ -15,14 +15,11 @@
 #include <memory>
 #include <vector>
 
+using quivela::expression::EngineError;
 using quivela::expression::ProcessRandomGenerator;
 using quivela::expression::RandomGenerator;
 
 namespace {
-
-std::uint64_t FixedClock() {
-    return 0x1234567ULL;
-}
 
 struct Run {
     std::vector<std::uint64_t> values; // bits
@@ -111,7 +108,7 @@ class SolveRangeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ProcessRandomGenerator().SetClock(FixedClock); }
+    void initTestCase() { ProcessRandomGenerator().SetClock(enginetest::FixedClock); }
     void cleanupTestCase() { ProcessRandomGenerator().SetClock(nullptr); }
     void sameAsTheLoop_data();
     void sameAsTheLoop();

@@ -26,6 +26,7 @@ Q_DECLARE_METATYPE(GraphSpec)
 
 namespace {
 
+using quivela::expression::EngineError;
 using quivela::expression::FindFunction;
 using quivela::expression::kFormulas;
 using quivela::expression::kFunctionCount;

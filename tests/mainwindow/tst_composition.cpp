@@ -11,6 +11,8 @@
 #include <limits>
 #include <random>
 
+using quivela::expression::EngineError;
+
 Q_DECLARE_METATYPE(Operation)
 
 namespace {

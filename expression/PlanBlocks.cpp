@@ -1,11 +1,9 @@
-#include "expression/CompiledPlan.h"
+#include "expression/PlanBlocks.h"
 
 #include "expression/FunctionLibrary.h"
 #include "expression/VariableTable.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace quivela::expression {
 
@@ -17,17 +15,17 @@ constexpr std::size_t kBlock = 256;
 // kShortestBlock runs sample by sample.
 constexpr std::size_t kColumnBudget = 1u << 19;
 constexpr std::size_t kShortestBlock = 16;
-constexpr double kLargest = std::numeric_limits<double>::max();
 
 using Op = CompiledPlan::Op;
+using Instruction = CompiledPlan::Instruction;
 
 } // namespace
 
-std::size_t CompiledPlan::BatchSize() const {
-    if (!usable_ || drawsRandom_ || variants_.empty())
+std::size_t PlanBlocks::Size(const CompiledPlan& plan) {
+    if (!plan.usable_ || plan.drawsRandom_ || plan.variants_.empty())
         return 0;
     const std::size_t block =
-        std::min(kBlock, kColumnBudget / std::max<std::size_t>(1, registers_.size()));
+        std::min(kBlock, kColumnBudget / std::max<std::size_t>(1, plan.registers_.size()));
     return block < kShortestBlock ? 0 : block;
 }
 
@@ -80,43 +78,44 @@ void CompiledPlan::MarkRuns(Variant& variant) {
     }
 }
 
-void CompiledPlan::PrepareBatch(const VariableTable& variables, std::span<const int> bindings,
-                                int swept) {
-    const std::size_t block = BatchSize();
+void PlanBlocks::Prepare(CompiledPlan& plan, const VariableTable& variables,
+                         std::span<const int> bindings, int swept) {
+    plan_ = &plan;
+    const std::size_t block = Size(plan);
     block_ = block;
-    columns_.assign(registers_.size() * block, 0.0);
+    const std::vector<double>& registers = plan.registers_;
+    columns_.assign(registers.size() * block, 0.0);
     failedAt_.resize(block);
     faults_.resize(block);
     failedAtWritten_ = true;
     every_.resize(block);
     for (std::size_t j = 0; j < block; ++j)
         every_[j] = static_cast<std::int32_t>(j);
-    LoadVariables(variables, bindings);
+    plan.LoadVariables(variables, bindings);
     // Constants and variables: every register below the first result.
-    const std::size_t fixed = static_cast<std::size_t>(variableBase_ + variableCount_);
-    for (std::size_t r = 0; r < fixed && r < registers_.size(); ++r)
-        std::fill_n(columns_.begin() + static_cast<std::ptrdiff_t>(r * block), block,
-                    registers_[r]);
-    swept_ = swept < 0 ? -1 : variableBase_ + swept;
+    const std::size_t fixed = static_cast<std::size_t>(plan.variableBase_ + plan.variableCount_);
+    for (std::size_t r = 0; r < fixed && r < registers.size(); ++r)
+        std::fill_n(columns_.begin() + static_cast<std::ptrdiff_t>(r * block), block, registers[r]);
+    swept_ = swept < 0 ? -1 : plan.variableBase_ + swept;
 }
 
-bool CompiledPlan::RunBatch(const ParsedExpression& parsed, RandomGenerator& random,
-                            const double* xs, std::size_t count, double* values, Lane* lanes) {
+bool PlanBlocks::Run(const ParsedExpression& parsed, const double* xs, std::size_t count,
+                     double* values, End* lanes) {
     if (swept_ >= 0)
         std::copy_n(xs, count, columns_.data() + static_cast<std::size_t>(swept_) * block_);
     lastCount_ = count;
     passedOver_.clear();
     clean_ = false;
-    RunLanes(parsed, random, 0, 0, std::span<const std::int32_t>(every_.data(), count), values,
-             lanes, false);
+    RunLanes(parsed, 0, 0, std::span<const std::int32_t>(every_.data(), count), values, lanes,
+             false);
     return clean_;
 }
 
 // The operations k .. end-1, a run of arithmetic, without checks; when a
 // value that leaves the run is not finite for some sample, the run is done
 // again with the checks of every step, which find where it failed.
-bool CompiledPlan::RunArithmetic(const Variant& variant, std::size_t k, std::size_t end,
-                                 const std::int32_t* l, std::size_t n) {
+bool PlanBlocks::RunArithmetic(const CompiledPlan::Variant& variant, std::size_t k, std::size_t end,
+                               const std::int32_t* l, std::size_t n) {
     bool finite = true;
     for (std::size_t i = k; i < end; ++i) {
         const Instruction& in = variant.code[i];
@@ -125,16 +124,16 @@ bool CompiledPlan::RunArithmetic(const Variant& variant, std::size_t k, std::siz
         double* out = Column(in.out);
         switch (in.op) {
         case Op::Negate:
-            ForLanes(l, n, [&](std::size_t j) { out[j] = -a[j]; });
+            ForLanes(l, n, [&](std::size_t j) { out[j] = Negated(a[j]); });
             break;
         case Op::Add:
-            ForLanes(l, n, [&](std::size_t j) { out[j] = a[j] + b[j]; });
+            ForLanes(l, n, [&](std::size_t j) { out[j] = Sum(a[j], b[j]); });
             break;
         case Op::Sub:
-            ForLanes(l, n, [&](std::size_t j) { out[j] = a[j] - b[j]; });
+            ForLanes(l, n, [&](std::size_t j) { out[j] = Difference(a[j], b[j]); });
             break;
         default:
-            ForLanes(l, n, [&](std::size_t j) { out[j] = a[j] * b[j]; });
+            ForLanes(l, n, [&](std::size_t j) { out[j] = Product(a[j], b[j]); });
             break;
         }
     }
@@ -143,7 +142,7 @@ bool CompiledPlan::RunArithmetic(const Variant& variant, std::size_t k, std::siz
             continue;
         const double* out = Column(variant.code[i].out);
         bool bad = false;
-        ForLanes(l, n, [&](std::size_t j) { bad |= !(std::fabs(out[j]) <= kLargest); });
+        ForLanes(l, n, [&](std::size_t j) { bad |= !IsFinite(out[j]); });
         finite = finite && !bad;
     }
     if (finite)
@@ -161,9 +160,9 @@ bool CompiledPlan::RunArithmetic(const Variant& variant, std::size_t k, std::siz
 
 // Runs variant `variant` from instruction `pc` for the samples in `list`, and
 // the samples that pass over a fault on in the variant that follows it.
-void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& random, int variant,
-                            std::size_t pc, std::span<const std::int32_t> list, double* values,
-                            Lane* lanes, bool afterFault) {
+void PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size_t pc,
+                          std::span<const std::int32_t> list, double* values, End* lanes,
+                          bool afterFault) {
     std::int32_t* const failedAt = failedAt_.data();
     Fault* const faults = faults_.data();
     // The whole block runs without a list of samples.
@@ -181,7 +180,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
 
     bool failed = false;
     std::vector<std::int32_t> going;
-    const Variant& current = variants_[static_cast<std::size_t>(variant)];
+    const CompiledPlan::Variant& current = plan_->variants_[static_cast<std::size_t>(variant)];
     const std::size_t size = current.code.size();
     for (std::size_t k = pc; k < size && n > 0; ++k) {
         const auto end = static_cast<std::size_t>(current.runEnd[k]);
@@ -199,7 +198,7 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             // sample still going raises here.
             ForLanes(l, n, [&](std::size_t j) {
                 failedAt[j] = step;
-                faults[j] = Fault::Overflow;
+                faults[j] = CompiledPlan::kRaiseStops;
             });
             stepFailed = true;
         }
@@ -233,12 +232,12 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
             clean_ = true; // every sample has its value: the lanes are not read
             return;
         }
-        const Lane lane =
-            result < 0 ? Lane::NoValue : (afterFault ? Lane::ValueAfterFault : Lane::Value);
+        const End lane =
+            result < 0 ? End::NoValue : (afterFault ? End::ValueAfterFault : End::Value);
         ForLanes(l, n, [&](std::size_t j) { lanes[j] = lane; });
         return;
     }
-    ForLanes(all, list.size(), [&](std::size_t j) { lanes[j] = Lane::Rerun; });
+    ForLanes(all, list.size(), [&](std::size_t j) { lanes[j] = End::Fallback; });
 
     // Samples that went through are done; those that passed over a fault go
     // on in the variant for that step, all samples of one step together;
@@ -250,9 +249,9 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
         if (failedAt[j] < 0) {
             if (result >= 0) {
                 values[lane] = Column(result)[lane];
-                lanes[lane] = afterFault ? Lane::ValueAfterFault : Lane::Value;
+                lanes[lane] = afterFault ? End::ValueAfterFault : End::Value;
             } else {
-                lanes[lane] = Lane::NoValue;
+                lanes[lane] = End::NoValue;
             }
         } else if (faults[j] == Fault::Domain) {
             passedOver.emplace_back(failedAt[j], j);
@@ -271,10 +270,10 @@ void CompiledPlan::RunLanes(const ParsedExpression& parsed, RandomGenerator& ran
         std::size_t last = first;
         for (; last < end && passedOver[last].first == step; ++last)
             group.push_back(passedOver[last].second);
-        const int following = VariantAfter(parsed, variant, step);
-        if (following >= 0 && variants_[static_cast<std::size_t>(following)].usable)
-            RunLanes(parsed, random, following, static_cast<std::size_t>(step) + 1, group, values,
-                     lanes, true);
+        const int following = plan_->VariantAfter(parsed, variant, step);
+        if (following >= 0)
+            RunLanes(parsed, following, static_cast<std::size_t>(step) + 1, group, values, lanes,
+                     true);
         first = last;
     }
     passedOver.resize(mine);

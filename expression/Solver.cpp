@@ -1,3 +1,7 @@
+// Solving an expression object: the route an evaluation takes (the compiled
+// plan, the general reduction, blocks of samples), and what its outcome
+// leaves in the object.
+
 #include "expression/clsEquation.h"
 
 #include "expression/EquationState.h"
@@ -12,6 +16,122 @@ using namespace quivela::expression;
 
 // The parser counts the characters of a text in a 16-bit integer.
 static_assert(clsEquation::LongestText == static_cast<std::size_t>(kInt16Max));
+
+namespace {
+
+// The one place where an evaluation that raised nothing becomes the result
+// and the flag: its value, if it left one (otherwise the earlier result
+// stays), and whether the result is not the expression's value there.
+inline void Settle(End end, double value, double& result, bool& undefined) {
+    if (end != End::NoValue)
+        result = value;
+    undefined = end != End::Value;
+}
+
+} // namespace
+
+namespace quivela::expression {
+
+[[gnu::noinline]] void EquationState::Prepare() {
+    if (!parseCurrent) {
+        ParsedExpression fresh;
+        ++parses;
+        const ErrorCode error = ParseExpression(text, fresh);
+        if (error != ErrorCode::None)
+            throw MakeEngineError(error, {});
+        parsed = std::move(fresh);
+        reduction.Prepare(parsed);
+        plan.Compile(parsed);
+        parseCurrent = true;
+    }
+    bindings.resize(parsed.variables.size());
+    bool allBound = true;
+    for (std::size_t i = 0; i < bindings.size(); ++i) {
+        bindings[i] = variables.Find(parsed.variables[i]);
+        allBound = allBound && bindings[i] >= 0;
+    }
+    if (!plan.Usable() || !allBound)
+        route = Route::Reduction;
+    else
+        route = plan.DrawsRandom() ? Route::PlanDrawing : Route::Plan;
+}
+
+// The plan, unless it cannot stand in for the reduction this time; then the
+// reduction runs it from its start, with the random generator put back as it
+// was so that nothing is drawn twice.
+ReductionOutcome EquationState::Evaluate() {
+    ++reductions;
+    if (route >= Route::PlanDrawing) {
+        RandomGenerator::Snapshot before{};
+        if (route == Route::PlanDrawing)
+            before = random.Save();
+        double value = 0;
+        switch (plan.Run(parsed, variables, bindings, random, value)) {
+        case End::Value:
+            return ReductionOutcome{ErrorCode::None, {}, true, value, false};
+        case End::ValueAfterFault:
+            return ReductionOutcome{ErrorCode::None, {}, true, value, true};
+        case End::NoValue:
+            return ReductionOutcome{};
+        case End::Raised: {
+            const int detail = plan.RaisedDetail();
+            return ReductionOutcome{plan.RaisedError(),
+                                    detail < 0
+                                        ? std::string_view{}
+                                        : parsed.tokens[static_cast<std::size_t>(detail)].text,
+                                    false, 0, false};
+        }
+        case End::Fallback:
+            break;
+        }
+        ++fallbacks;
+        if (route == Route::PlanDrawing)
+            random.Restore(before);
+    }
+    return reduction.Run(parsed, ReductionContext{variables, bindings, random});
+}
+
+std::optional<EngineError> EquationState::KeepOrReport(const ReductionOutcome& outcome) {
+    if (outcome.error != ErrorCode::None)
+        return MakeEngineError(outcome.error, outcome.detail);
+    const End end = !outcome.hasValue     ? End::NoValue
+                    : outcome.domainFault ? End::ValueAfterFault
+                                          : End::Value;
+    Keep(end, outcome.value);
+    return std::nullopt;
+}
+
+void EquationState::Keep(End end, double value) {
+    Settle(end, value, result, undefined);
+    resultStale = false;
+}
+
+[[gnu::noinline]] void EquationState::SolveOtherwise() {
+    if (route == Route::Unprepared)
+        Prepare();
+    if (std::optional<EngineError> error = KeepOrReport(Evaluate()))
+        throw std::move(*error);
+}
+
+[[gnu::noinline]] void EquationState::SetVarOtherwise(std::string_view name, double value) {
+    const std::uint64_t generation = variables.Generation();
+    variables.Set(name, value);
+    if (variables.Generation() != generation)
+        route = Route::Unprepared;
+    lastName.assign(name);
+    lastHandle = variables.Find(name);
+    lastGeneration = variables.Generation();
+}
+
+bool EquationState::SolveAt(int handle, double x, SampleRun& run) {
+    variables.SetValueAt(handle, x);
+    resultStale = true;
+    undefined = false;
+    run.error = KeepOrReport(Evaluate());
+    return !run.error;
+}
+
+} // namespace quivela::expression
 
 clsEquation::clsEquation() : state_(std::make_unique<State>()) {}
 clsEquation::~clsEquation() = default;
@@ -66,12 +186,11 @@ void clsEquation::Solve() {
     // binding, errors, the reduction) is out of line, so that this path stays
     // short; a plan that raised or fell back is simply run again there.
     double value = 0;
-    if (s.ready && s.quick) [[likely]] {
-        const CompiledPlan::End end =
-            s.plan.Run(s.parsed, s.variables, s.bindings, s.random, value);
-        if (end <= CompiledPlan::End::NoValue) [[likely]] {
+    if (s.route == Route::Plan) [[likely]] {
+        const End end = s.plan.Run(s.parsed, s.variables, s.bindings, s.random, value);
+        if (end <= End::NoValue) [[likely]] {
             ++s.reductions;
-            s.Keep(end != CompiledPlan::End::NoValue, value, end != CompiledPlan::End::Value);
+            s.Keep(end, value);
             return;
         }
     }
@@ -99,7 +218,7 @@ SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double>
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
-    if (s.planRuns && s.plan.BatchSize() > 0)
+    if (s.route == Route::Plan && PlanBlocks::Size(s.plan) > 0)
         return SolveInBlocks(run, handle, xs, values, undefined);
     for (std::size_t i = 1; i < xs.size(); ++i) {
         if (!s.SolveAt(handle, xs[i], run))
@@ -138,24 +257,21 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
     for (std::size_t k = 0; k < s.bindings.size(); ++k)
         if (s.bindings[k] == handle)
             swept = static_cast<int>(k);
-    s.plan.PrepareBatch(s.variables, s.bindings, swept);
-    const std::size_t block = s.plan.BatchSize();
+    s.blocks.Prepare(s.plan, s.variables, s.bindings, swept);
+    const std::size_t block = PlanBlocks::Size(s.plan);
     const std::size_t count = xs.size();
-    const auto lanes = std::make_unique<CompiledPlan::Lane[]>(block);
-    RandomGenerator& random = s.random;
+    const auto lanes = std::make_unique<End[]>(block);
     for (std::size_t i = 1; i < count;) {
         const std::size_t n = std::min(block, count - i);
         const double* blockXs = xs.data() + i;
         // The plan writes the values of the block in place; the loop below
         // puts the kept result where a sample has none.
         double* const results = values + i;
-        if (s.plan.RunBatch(s.parsed, random, blockXs, n, results, lanes.get())) {
+        if (s.blocks.Run(s.parsed, blockXs, n, results, lanes.get())) {
             std::fill_n(undefined + i, n, false);
             i += n;
-            s.result = values[i - 1];
-            s.undefined = false;
             s.reductions += static_cast<int>(n);
-            s.resultStale = false;
+            s.Keep(End::Value, values[i - 1]);
             run.solved = i;
             continue;
         }
@@ -165,8 +281,8 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
         bool wasUndefined = s.undefined;
         int reductions = s.reductions;
         for (std::size_t j = 0; j < n; ++j, ++i) {
-            const CompiledPlan::Lane lane = lanes[j];
-            if (lane == CompiledPlan::Lane::Rerun) [[unlikely]] {
+            const End lane = lanes[j];
+            if (lane == End::Fallback) [[unlikely]] {
                 s.result = result;
                 s.reductions = reductions;
                 if (!s.SolveAt(handle, blockXs[j], run)) {
@@ -178,9 +294,7 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
                 reductions = s.reductions;
             } else {
                 ++reductions;
-                if (lane != CompiledPlan::Lane::NoValue)
-                    result = results[j];
-                wasUndefined = lane != CompiledPlan::Lane::Value;
+                Settle(lane, results[j], result, wasUndefined);
             }
             values[i] = result;
             undefined[i] = wasUndefined;
@@ -197,4 +311,17 @@ SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const
 
 bool clsEquation::Undefined() const {
     return state_->undefined;
+}
+
+std::optional<double> clsEquation::ValueAt(std::string_view name, double x) {
+    SetVar(name, x);
+    Solve();
+    const double value = state_->result;
+    if (state_->undefined || !IsFinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::size_t clsEquation::Characters(std::string_view text) {
+    return CountCodePoints(text);
 }
