@@ -62,9 +62,10 @@ public:
         FilledSlots filled;
         filled.Reset(emptyAtStart);
         IndexedSearch search{filled};
-        const Walk::End end = Walk(parsed_, *this, working, search).Run();
-        if (!end.stopped)
-            variant_.resultRegister = end.hasValue ? end.value : -1;
+        int result = -1;
+        // A walk that stops leaves no result: it was told of a stray ")"
+        // (the variant is then unusable) or it ends in a raising instruction.
+        variant_.resultRegister = Walk(parsed_, *this, working, search).Run(result) ? result : -1;
         if (plan_.registers_.size() < static_cast<std::size_t>(nextRegister_))
             plan_.registers_.resize(static_cast<std::size_t>(nextRegister_), 0.0);
     }

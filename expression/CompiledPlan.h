@@ -2,6 +2,7 @@
 
 #include "expression/CheckedMath.h"
 #include "expression/EngineError.h"
+#include "expression/Reduction.h"
 #include "expression/Tokens.h"
 #include "expression/VariableTable.h"
 
@@ -12,18 +13,6 @@
 namespace quivela::expression {
 
 class RandomGenerator;
-
-// How one evaluation ended: of one sample, or of one sample of a block.
-enum class End : std::uint8_t {
-    Value,           // the value is there
-    ValueAfterFault, // the same, but a step passed over a domain fault
-    NoValue,         // no filled slot was left: the previous result stays
-    Raised,          // an error is raised: RaisedError(), RaisedDetail()
-    Fallback,        // the general reduction must run instead (in a block: the
-                     // sample must be run on its own); draws made count for
-                     // nothing (a caller whose plan draws puts the generator
-                     // back)
-};
 
 // The evaluation of one parsed expression compiled into a straight-line
 // program over an array of doubles.
@@ -69,23 +58,20 @@ public:
     // through to its value. Everything else (no value, an error, a fault
     // passed over) is Stopped's.
     End Run(const ParsedExpression& parsed, const VariableTable& variables,
-            std::span<const int> bindings, RandomGenerator& random, double& value) {
+            std::span<const int> bindings, RandomGenerator& random, Outcome& outcome) {
         LoadVariables(variables, bindings);
         const Variant& first = variants_.front();
         const std::size_t size = first.code.size();
         const std::size_t pc = Execute(first.code.data(), 0, size, random);
         if (pc == size && first.resultRegister >= 0) [[likely]] {
-            value = registers_[static_cast<std::size_t>(first.resultRegister)];
+            outcome.value = registers_[static_cast<std::size_t>(first.resultRegister)];
             return End::Value;
         }
-        return Stopped(parsed, random, pc, value);
+        return Stopped(parsed, random, pc, outcome);
     }
     // A Raise instruction stops a run as a fault that is not passed over;
     // the error raised is the instruction's own.
     static constexpr Fault kRaiseStops = Fault::Overflow;
-    ErrorCode RaisedError() const { return raisedError_; }
-    // The call token named in the raised error's description, or -1.
-    int RaisedDetail() const { return raisedDetail_; }
 
     // Operations of the plan. Call runs a formula of the library (a function
     // or a binary operator) by its index; the sum, difference and product
@@ -143,12 +129,10 @@ private:
             r[k] = variables.ValueAt(bindings[static_cast<std::size_t>(k)]);
     }
     End Stopped(const ParsedExpression& parsed, RandomGenerator& random, std::size_t pc,
-                double& value);
+                Outcome& outcome);
 
     std::vector<Variant> variants_;
     Fault fault_ = Fault::None;
-    ErrorCode raisedError_ = ErrorCode::None;
-    int raisedDetail_ = -1;
     std::vector<double> registers_;
     int variableBase_ = 0;
     int variableCount_ = 0;

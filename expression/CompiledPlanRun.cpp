@@ -85,21 +85,21 @@ raise:
 // failed. A step that passes over a domain fault goes on in the variant where
 // it fails, after it; any other failure raises its error.
 End CompiledPlan::Stopped(const ParsedExpression& parsed, RandomGenerator& random, std::size_t pc,
-                          double& value) {
+                          Outcome& outcome) {
     int variant = 0;
     for (;;) {
         const Variant& current = variants_[static_cast<std::size_t>(variant)];
         if (pc == current.code.size()) {
-            if (current.resultRegister < 0)
-                return End::NoValue;
-            value = registers_[static_cast<std::size_t>(current.resultRegister)];
-            return variant == 0 ? End::Value : End::ValueAfterFault;
+            const int result = current.resultRegister;
+            if (result >= 0)
+                outcome.value = registers_[static_cast<std::size_t>(result)];
+            return Ended(result >= 0, variant != 0);
         }
         if (fault_ != Fault::Domain) {
             const Instruction& failed = current.code[pc];
             const bool raising = failed.op == Op::Raise;
-            raisedError_ = raising ? static_cast<ErrorCode>(failed.out) : RaisedBy(fault_);
-            raisedDetail_ = raising ? failed.detail : -1;
+            outcome.error = raising ? static_cast<ErrorCode>(failed.out) : RaisedBy(fault_);
+            outcome.detail = raising ? failed.detail : -1;
             return End::Raised;
         }
         variant = VariantAfter(parsed, variant, static_cast<int>(pc));

@@ -89,8 +89,8 @@ void RecordReductions(const ParsedExpression& parsed, DropRecord& record) {
     for (const double x : kProbes) {
         variables.Set("x", x);
         DropRecord run;
-        const ReductionOutcome outcome = reduction.Run(parsed, context, DropRecorder{run});
-        if (outcome.error == ErrorCode::None && !outcome.domainFault)
+        const End end = reduction.Run(parsed, context, DropRecorder{run}).end;
+        if (end == End::Value || end == End::NoValue)
             record.drops.insert(record.drops.end(), run.drops.begin(), run.drops.end());
     }
 }

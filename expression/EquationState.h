@@ -64,10 +64,10 @@ struct EquationState {
     // variables to the table's entries and chooses the route.
     void Prepare();
     // One evaluation with the current variables, by the route.
-    ReductionOutcome Evaluate();
+    Outcome Evaluate();
     // Keeps what an evaluation gave, as Solve keeps it; the error instead
     // when it raised (the object then holds what it held).
-    std::optional<EngineError> KeepOrReport(const ReductionOutcome& outcome);
+    std::optional<EngineError> KeepOrReport(const Outcome& outcome);
     // Keeps the result of an evaluation that raised nothing.
     void Keep(End end, double value);
     // Solve past its common case (see clsEquation::Solve).
@@ -76,6 +76,9 @@ struct EquationState {
     // One sample of SolveRange on its own, exactly as SetVar and Solve would
     // take it: false, with the error in `run`, when it raises.
     bool SolveAt(int handle, double x, SampleRun& run);
+    // SolveRange from its second sample on, in blocks of samples.
+    void SolveInBlocks(SampleRun& run, int handle, std::span<const double> xs, double* values,
+                       bool* flags);
     // The text or the table's entries changed.
     void Unbind() {
         route = Route::Unprepared;

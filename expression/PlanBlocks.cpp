@@ -232,8 +232,7 @@ void PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size
             clean_ = true; // every sample has its value: the lanes are not read
             return;
         }
-        const End lane =
-            result < 0 ? End::NoValue : (afterFault ? End::ValueAfterFault : End::Value);
+        const End lane = Ended(result >= 0, afterFault);
         ForLanes(l, n, [&](std::size_t j) { lanes[j] = lane; });
         return;
     }
@@ -247,12 +246,9 @@ void PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size
     for (const std::int32_t j : list) {
         const auto lane = static_cast<std::size_t>(j);
         if (failedAt[j] < 0) {
-            if (result >= 0) {
+            if (result >= 0)
                 values[lane] = Column(result)[lane];
-                lanes[lane] = afterFault ? End::ValueAfterFault : End::Value;
-            } else {
-                lanes[lane] = End::NoValue;
-            }
+            lanes[lane] = Ended(result >= 0, afterFault);
         } else if (faults[j] == Fault::Domain) {
             passedOver.emplace_back(failedAt[j], j);
         }

@@ -18,7 +18,7 @@ Step ValueMachine::Apply(int formula, double u, double w, double& out) {
     error = RaisedBy(result.fault);
     if (error != ErrorCode::None)
         return Step::Raised;
-    domainFault = true;
+    passedOver = true;
     return Step::PassedOver;
 }
 

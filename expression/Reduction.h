@@ -23,12 +23,11 @@ enum class SlotState : std::uint8_t { Empty, Token, Value };
 // depends on who walks: a double when evaluating, the register that will
 // hold it when compiling a plan.
 template <class V> struct SlotOf {
-    using State = SlotState;
-    State state = State::Empty;
+    SlotState state = SlotState::Empty;
     std::int16_t token = 0;
     V value{};
 
-    bool Filled() const { return state != State::Empty; }
+    bool Filled() const { return state != SlotState::Empty; }
 };
 using Slot = SlotOf<double>;
 
@@ -73,13 +72,6 @@ template <class Machine, class Search, class Recorder = NoRecorder> class Reduct
 public:
     using Value = typename Machine::Value;
     using SlotType = SlotOf<Value>;
-    struct End {
-        ErrorCode error = ErrorCode::None;
-        int detailToken = -1; // call token or variable name for the description
-        bool stopped = false; // by an error or by the machine
-        bool hasValue = false;
-        Value value{};
-    };
 
     // The working list at the start: every token in its slot except the
     // separators, which are empty from the start.
@@ -100,22 +92,23 @@ public:
         : parsed_(parsed), machine_(machine), slots_(working), search_(search), recorder_(recorder),
           last_(static_cast<int>(working.size()) - 1), u_(machine.Zero()), w_(machine.Zero()) {}
 
-    End Run() {
+    // Walks the order: true with the value the walk ends with, false when
+    // it leaves none or stops (the machine was told of a raised error).
+    bool Run(Value& value) {
         const auto& order = parsed_.order;
         const std::size_t count = order.size(); // the bound is taken once
-        for (index_ = 0; index_ < count && !end_.stopped; ++index_)
+        for (index_ = 0; index_ < count && !stopped_; ++index_)
             Dispatch(order[index_]);
-        if (end_.stopped)
-            return end_;
+        if (stopped_)
+            return false;
         const int first = Next(0);
         if constexpr (Recorder::kRecords)
             for (int q = first == 0 ? 0 : Next(first); q != 0; q = Next(q))
                 Record(DropKind::Leftover, q);
-        const Read read = ReadSlot(first, end_.value);
+        const Read read = ReadSlot(first, value);
         if (read == Read::TooLarge)
             Raise(ErrorCode::Overflow, -1);
-        end_.hasValue = read == Read::Ok;
-        return end_;
+        return read == Read::Ok;
     }
 
 private:
@@ -241,7 +234,7 @@ private:
             Raise(machine_.error, detailToken);
             return false;
         case Step::Stop:
-            end_.stopped = true;
+            stopped_ = true;
             return false;
         }
         return false;
@@ -329,9 +322,7 @@ private:
 
     void Raise(ErrorCode code, int detailToken) {
         machine_.Raise(code, detailToken);
-        end_.error = code;
-        end_.detailToken = detailToken;
-        end_.stopped = true;
+        stopped_ = true;
     }
 
     const ParsedExpression& parsed_;
@@ -340,7 +331,7 @@ private:
     Search& search_;
     Recorder recorder_;
     const int last_;
-    End end_;
+    bool stopped_ = false;  // by an error or by the machine
     std::size_t index_ = 0; // N - 1
     int c_ = 0;
     Value u_;
@@ -422,12 +413,36 @@ struct IndexedSearch {
     void Empty(int position) { filled.Empty(position); }
 };
 
-struct ReductionOutcome {
-    ErrorCode error = ErrorCode::None;
-    std::string_view detail; // call token or variable name for the description
-    bool hasValue = false;   // false: no filled slot was left (or it was no number)
+// How one evaluation ended, by either route: of one sample, or of one
+// sample of a block. In this order: the values first, then the ends with
+// none, so that comparisons tell them apart.
+enum class End : std::uint8_t {
+    Value,             // the value is there
+    ValueAfterFault,   // the same, but a step passed over a domain fault
+    NoValue,           // no filled slot was left: the previous result stays
+    NoValueAfterFault, // the same, after a domain fault
+    Raised,            // an error is raised
+    Fallback,          // the plan cannot take this evaluation: the general
+                       // reduction must (in a block: the sample must be run on
+                       // its own); draws made count for nothing (a caller whose
+                       // plan draws puts the generator back)
+};
+
+// The end of an evaluation that raised nothing and stood in for nothing.
+constexpr End Ended(bool hasValue, bool afterFault) {
+    if (hasValue)
+        return afterFault ? End::ValueAfterFault : End::Value;
+    return afterFault ? End::NoValueAfterFault : End::NoValue;
+}
+
+// What an evaluation gave: how it ended, its value (for Value and
+// ValueAfterFault), and for Raised the error with the token named in its
+// description (a call or a variable name; -1 for none).
+struct Outcome {
+    End end = End::NoValue;
     double value = 0;
-    bool domainFault = false; // a square root, logarithm or power was out of its domain
+    ErrorCode error = ErrorCode::None;
+    int detail = -1;
 };
 
 // What the evaluation reads besides the parsed expression.
@@ -453,10 +468,15 @@ public:
     Step Apply(int formula, double u, double w, double& out);
     Step Variable(const Token& token, double& out);
     Step Name(const Token& token, double& out);
-    void Raise(ErrorCode, int) {}
+    void Raise(ErrorCode code, int detailToken) {
+        outcome.end = End::Raised;
+        outcome.error = code;
+        outcome.detail = detailToken;
+    }
 
-    ErrorCode error = ErrorCode::None;
-    bool domainFault = false;
+    ErrorCode error = ErrorCode::None; // of the step that raises
+    bool passedOver = false;           // a step passed over a domain fault
+    Outcome outcome;                   // of the walk that raised
 
 private:
     // The value of a table entry; a missing one (-1) raises unknown variable.
@@ -468,20 +488,16 @@ private:
 // Runs the walk that evaluates over `working` with searches by `search`, set
 // up here, and tells what it ended with.
 template <class Search, class Recorder = NoRecorder>
-ReductionOutcome Reduce(const ParsedExpression& parsed, const ReductionContext& context,
-                        std::vector<Slot>& working, Search& search, Recorder recorder = {}) {
+Outcome Reduce(const ParsedExpression& parsed, const ReductionContext& context,
+               std::vector<Slot>& working, Search& search, Recorder recorder = {}) {
     ValueMachine machine(context);
-    const auto end =
+    double value = 0;
+    const bool hasValue =
         ReductionWalk<ValueMachine, Search, Recorder>(parsed, machine, working, search, recorder)
-            .Run();
-    ReductionOutcome outcome;
-    outcome.error = end.error;
-    if (end.detailToken >= 0)
-        outcome.detail = parsed.tokens[static_cast<std::size_t>(end.detailToken)].text;
-    outcome.hasValue = end.hasValue;
-    outcome.value = end.value;
-    outcome.domainFault = machine.domainFault;
-    return outcome;
+            .Run(value);
+    if (machine.outcome.end == End::Raised)
+        return machine.outcome;
+    return Outcome{Ended(hasValue, machine.passedOver), value};
 }
 
 // The general reduction in place, with its working list and index kept from
@@ -492,13 +508,10 @@ public:
     // Builds the initial slot image of a freshly parsed expression.
     void Prepare(const ParsedExpression& parsed);
 
-    ReductionOutcome Run(const ParsedExpression& parsed, const ReductionContext& context) {
-        return Run(parsed, context, NoRecorder{});
-    }
-    // The same run, telling `recorder` what it passes over.
-    template <class Recorder>
-    ReductionOutcome Run(const ParsedExpression& parsed, const ReductionContext& context,
-                         Recorder recorder) {
+    // One evaluation, telling `recorder` what it passes over.
+    template <class Recorder = NoRecorder>
+    Outcome Run(const ParsedExpression& parsed, const ReductionContext& context,
+                Recorder recorder = {}) {
         slots_.assign(initial_.begin(), initial_.end());
         filled_.Restart();
         IndexedSearch search{filled_};

@@ -23,7 +23,7 @@ namespace {
 // and the flag: its value, if it left one (otherwise the earlier result
 // stays), and whether the result is not the expression's value there.
 inline void Settle(End end, double value, double& result, bool& undefined) {
-    if (end != End::NoValue)
+    if (end <= End::ValueAfterFault)
         result = value;
     undefined = end != End::Value;
 }
@@ -58,47 +58,29 @@ namespace quivela::expression {
 
 // The plan, unless it cannot stand in for the reduction this time; then the
 // reduction runs it from its start, with the random generator put back as it
-// was so that nothing is drawn twice.
-ReductionOutcome EquationState::Evaluate() {
+// was so that nothing is drawn twice (a plan that draws nothing left it as it
+// was anyway).
+Outcome EquationState::Evaluate() {
     ++reductions;
     if (route >= Route::PlanDrawing) {
-        RandomGenerator::Snapshot before{};
-        if (route == Route::PlanDrawing)
-            before = random.Save();
-        double value = 0;
-        switch (plan.Run(parsed, variables, bindings, random, value)) {
-        case End::Value:
-            return ReductionOutcome{ErrorCode::None, {}, true, value, false};
-        case End::ValueAfterFault:
-            return ReductionOutcome{ErrorCode::None, {}, true, value, true};
-        case End::NoValue:
-            return ReductionOutcome{};
-        case End::Raised: {
-            const int detail = plan.RaisedDetail();
-            return ReductionOutcome{plan.RaisedError(),
-                                    detail < 0
-                                        ? std::string_view{}
-                                        : parsed.tokens[static_cast<std::size_t>(detail)].text,
-                                    false, 0, false};
-        }
-        case End::Fallback:
-            break;
-        }
+        const RandomGenerator::Snapshot before = random.Save();
+        Outcome outcome;
+        outcome.end = plan.Run(parsed, variables, bindings, random, outcome);
+        if (outcome.end != End::Fallback)
+            return outcome;
         ++fallbacks;
-        if (route == Route::PlanDrawing)
-            random.Restore(before);
+        random.Restore(before);
     }
     return reduction.Run(parsed, ReductionContext{variables, bindings, random});
 }
 
-std::optional<EngineError> EquationState::KeepOrReport(const ReductionOutcome& outcome) {
-    if (outcome.error != ErrorCode::None)
-        return MakeEngineError(outcome.error, outcome.detail);
-    const End end = !outcome.hasValue     ? End::NoValue
-                    : outcome.domainFault ? End::ValueAfterFault
-                                          : End::Value;
-    Keep(end, outcome.value);
-    return std::nullopt;
+std::optional<EngineError> EquationState::KeepOrReport(const Outcome& outcome) {
+    if (outcome.end != End::Raised) {
+        Keep(outcome.end, outcome.value);
+        return std::nullopt;
+    }
+    const auto detail = static_cast<std::size_t>(outcome.detail);
+    return MakeEngineError(outcome.error, outcome.detail < 0 ? "" : parsed.tokens[detail].text);
 }
 
 void EquationState::Keep(End end, double value) {
@@ -129,6 +111,66 @@ bool EquationState::SolveAt(int handle, double x, SampleRun& run) {
     undefined = false;
     run.error = KeepOrReport(Evaluate());
     return !run.error;
+}
+
+// SolveRange from sample 1 on, in blocks of samples run through the plan
+// together. A sample that met a fault anywhere is run again on its own, in
+// order, exactly as Solve would run it, so that what it leaves (its value or
+// the kept result, its flag, or the error that ends the run) is the same.
+void EquationState::SolveInBlocks(SampleRun& run, int handle, std::span<const double> xs,
+                                  double* values, bool* flags) {
+    int swept = -1;
+    for (std::size_t k = 0; k < bindings.size(); ++k)
+        if (bindings[k] == handle)
+            swept = static_cast<int>(k);
+    blocks.Prepare(plan, variables, bindings, swept);
+    const std::size_t block = PlanBlocks::Size(plan);
+    const auto lanes = std::make_unique<End[]>(block);
+    for (std::size_t i = 1; i < xs.size();) {
+        const std::size_t n = std::min(block, xs.size() - i);
+        const double* blockXs = xs.data() + i;
+        // The plan writes the values of the block in place; the loop below
+        // puts the kept result where a sample has none.
+        double* const results = values + i;
+        if (blocks.Run(parsed, blockXs, n, results, lanes.get())) {
+            std::fill_n(flags + i, n, false);
+            i += n;
+            reductions += static_cast<int>(n);
+            Keep(End::Value, values[i - 1]);
+            run.solved = i;
+            continue;
+        }
+        // Kept in locals through the block: the stores through `values` and
+        // `flags` could otherwise alias the object's fields.
+        double kept = result;
+        bool keptUndefined = undefined;
+        int evaluations = reductions;
+        for (std::size_t j = 0; j < n; ++j, ++i) {
+            const End lane = lanes[j];
+            if (lane == End::Fallback) [[unlikely]] {
+                result = kept;
+                reductions = evaluations;
+                if (!SolveAt(handle, blockXs[j], run)) {
+                    run.solved = i;
+                    return;
+                }
+                kept = result;
+                keptUndefined = undefined;
+                evaluations = reductions;
+            } else {
+                ++evaluations;
+                Settle(lane, results[j], kept, keptUndefined);
+            }
+            values[i] = kept;
+            flags[i] = keptUndefined;
+        }
+        result = kept;
+        undefined = keptUndefined;
+        reductions = evaluations;
+        resultStale = false;
+        run.solved = i;
+    }
+    variables.SetValueAt(handle, xs.back());
 }
 
 } // namespace quivela::expression
@@ -185,12 +227,12 @@ void clsEquation::Solve() {
     // nothing runs to a value or to no value. Everything else (parsing,
     // binding, errors, the reduction) is out of line, so that this path stays
     // short; a plan that raised or fell back is simply run again there.
-    double value = 0;
     if (s.route == Route::Plan) [[likely]] {
-        const End end = s.plan.Run(s.parsed, s.variables, s.bindings, s.random, value);
-        if (end <= End::NoValue) [[likely]] {
+        Outcome outcome;
+        const End end = s.plan.Run(s.parsed, s.variables, s.bindings, s.random, outcome);
+        if (end <= End::NoValueAfterFault) [[likely]] {
             ++s.reductions;
-            s.Keep(end, value);
+            s.Keep(end, outcome.value);
             return;
         }
     }
@@ -218,8 +260,10 @@ SampleRun clsEquation::SolveRange(std::string_view name, std::span<const double>
     undefined[0] = s.undefined;
     run.solved = 1;
     const int handle = s.variables.Find(name);
-    if (s.route == Route::Plan && PlanBlocks::Size(s.plan) > 0)
-        return SolveInBlocks(run, handle, xs, values, undefined);
+    if (s.route == Route::Plan && PlanBlocks::Size(s.plan) > 0) {
+        s.SolveInBlocks(run, handle, xs, values, undefined);
+        return run;
+    }
     for (std::size_t i = 1; i < xs.size(); ++i) {
         if (!s.SolveAt(handle, xs[i], run))
             return run;
@@ -244,69 +288,6 @@ void clsEquation::SetVar(std::string_view name, double value) {
         return;
     }
     s.SetVarOtherwise(name, value);
-}
-
-// SolveRange from sample 1 on, in blocks of samples run through the plan
-// together. A sample that met a fault anywhere is run again on its own, in
-// order, exactly as Solve would run it, so that what it leaves (its value or
-// the kept result, its flag, or the error that ends the run) is the same.
-SampleRun clsEquation::SolveInBlocks(SampleRun& run, int handle, std::span<const double> xs,
-                                     double* values, bool* undefined) {
-    State& s = *state_;
-    int swept = -1;
-    for (std::size_t k = 0; k < s.bindings.size(); ++k)
-        if (s.bindings[k] == handle)
-            swept = static_cast<int>(k);
-    s.blocks.Prepare(s.plan, s.variables, s.bindings, swept);
-    const std::size_t block = PlanBlocks::Size(s.plan);
-    const std::size_t count = xs.size();
-    const auto lanes = std::make_unique<End[]>(block);
-    for (std::size_t i = 1; i < count;) {
-        const std::size_t n = std::min(block, count - i);
-        const double* blockXs = xs.data() + i;
-        // The plan writes the values of the block in place; the loop below
-        // puts the kept result where a sample has none.
-        double* const results = values + i;
-        if (s.blocks.Run(s.parsed, blockXs, n, results, lanes.get())) {
-            std::fill_n(undefined + i, n, false);
-            i += n;
-            s.reductions += static_cast<int>(n);
-            s.Keep(End::Value, values[i - 1]);
-            run.solved = i;
-            continue;
-        }
-        // Kept in locals through the block: the stores through `values` and
-        // `undefined` could otherwise alias the object's fields.
-        double result = s.result;
-        bool wasUndefined = s.undefined;
-        int reductions = s.reductions;
-        for (std::size_t j = 0; j < n; ++j, ++i) {
-            const End lane = lanes[j];
-            if (lane == End::Fallback) [[unlikely]] {
-                s.result = result;
-                s.reductions = reductions;
-                if (!s.SolveAt(handle, blockXs[j], run)) {
-                    run.solved = i;
-                    return std::move(run);
-                }
-                result = s.result;
-                wasUndefined = s.undefined;
-                reductions = s.reductions;
-            } else {
-                ++reductions;
-                Settle(lane, results[j], result, wasUndefined);
-            }
-            values[i] = result;
-            undefined[i] = wasUndefined;
-        }
-        s.result = result;
-        s.undefined = wasUndefined;
-        s.reductions = reductions;
-        s.resultStale = false;
-        run.solved = i;
-    }
-    s.variables.SetValueAt(handle, xs.back());
-    return std::move(run);
 }
 
 bool clsEquation::Undefined() const {

@@ -72,9 +72,6 @@ public:
                          bool* undefined);
 
 private:
-    SampleRun SolveInBlocks(SampleRun& run, int handle, std::span<const double> xs, double* values,
-                            bool* undefined);
-
     friend struct EquationProbe; // read-only view for the engine's tests
     struct State;
     std::unique_ptr<State> state_;

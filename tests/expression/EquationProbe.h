@@ -9,9 +9,9 @@
 // the two flags, how often it parsed and evaluated, what its plan holds, and
 // a Solve by another evaluation.
 struct EquationProbe {
-    using Evaluation = std::function<quivela::expression::ReductionOutcome(
-        const quivela::expression::ParsedExpression&,
-        const quivela::expression::ReductionContext&)>;
+    using Evaluation =
+        std::function<quivela::expression::Outcome(const quivela::expression::ParsedExpression&,
+                                                   const quivela::expression::ReductionContext&)>;
 
     // Solve, with `evaluate` in place of the object's own evaluation (the
     // compiled plan, or the reduction where the plan cannot go): parses when

@@ -30,15 +30,15 @@ struct ScanSearch {
     void Empty(int) {}
 };
 
-inline qe::ReductionOutcome Indexed(const qe::ParsedExpression& parsed,
-                                    const qe::ReductionContext& context) {
+inline qe::Outcome Indexed(const qe::ParsedExpression& parsed,
+                           const qe::ReductionContext& context) {
     qe::GeneralReduction reduction;
     reduction.Prepare(parsed);
     return reduction.Run(parsed, context);
 }
 
-inline qe::ReductionOutcome Scanned(const qe::ParsedExpression& parsed,
-                                    const qe::ReductionContext& context) {
+inline qe::Outcome Scanned(const qe::ParsedExpression& parsed,
+                           const qe::ReductionContext& context) {
     std::vector<qe::Slot> working;
     std::vector<bool> emptyAtStart;
     qe::ReductionWalk<qe::ValueMachine, ScanSearch>::InitialSlots(parsed, working, emptyAtStart);
