@@ -16,35 +16,35 @@ void FilledSlots::Reset(const std::vector<bool>& emptyAtStart) {
     Restart();
 }
 
-int FilledSlots::Next(int position) {
-    int start = position < 0 ? 1 : position + 1;
-    if (start > last_)
-        return 0;
+namespace {
+
+// The slot that `start` links to in the end: itself when it is filled.
+// Every slot on the way is then linked to it directly (path compression).
+int Root(std::vector<int>& link, int start) {
     int root = start;
-    while (next_[static_cast<std::size_t>(root)] != root)
-        root = next_[static_cast<std::size_t>(root)];
-    // Path compression: every slot on the way now points at the answer.
-    while (next_[static_cast<std::size_t>(start)] != root) {
-        const int following = next_[static_cast<std::size_t>(start)];
-        next_[static_cast<std::size_t>(start)] = root;
+    while (link[static_cast<std::size_t>(root)] != root)
+        root = link[static_cast<std::size_t>(root)];
+    while (start != root) {
+        const int following = link[static_cast<std::size_t>(start)];
+        link[static_cast<std::size_t>(start)] = root;
         start = following;
     }
+    return root;
+}
+
+} // namespace
+
+int FilledSlots::Next(int position) {
+    const int start = position < 0 ? 1 : position + 1;
+    if (start > last_)
+        return 0;
+    const int root = Root(next_, start);
     return root > last_ ? 0 : root;
 }
 
 int FilledSlots::Prev(int position) {
-    int start = position > last_ + 1 ? last_ : position - 1;
-    if (start < 1)
-        return 0;
-    int root = start;
-    while (prev_[static_cast<std::size_t>(root)] != root)
-        root = prev_[static_cast<std::size_t>(root)];
-    while (prev_[static_cast<std::size_t>(start)] != root) {
-        const int preceding = prev_[static_cast<std::size_t>(start)];
-        prev_[static_cast<std::size_t>(start)] = root;
-        start = preceding;
-    }
-    return root;
+    const int start = position > last_ + 1 ? last_ : position - 1;
+    return start < 1 ? 0 : Root(prev_, start);
 }
 
 } // namespace quivela::expression

@@ -105,17 +105,14 @@ public:
         if constexpr (Recorder::kRecords)
             for (int q = first == 0 ? 0 : Next(first); q != 0; q = Next(q))
                 Record(DropKind::Leftover, q);
-        const Read read = ReadSlot(first, value);
-        if (read == Read::TooLarge)
-            Raise(ErrorCode::Overflow, -1);
-        return read == Read::Ok;
+        return ReadSlot(first, value) == Read::Ok;
     }
 
 private:
     enum class Read : std::uint8_t {
         Ok,
         Failed,   // no slot, an empty slot, or text that is not a number: passed over
-        TooLarge, // a number token that no double holds: raised as overflow
+        TooLarge, // a number token that no double holds: overflow is raised
     };
 
     void Dispatch(int p) {
@@ -158,10 +155,8 @@ private:
         const int r = Next(p);
         Value value{};
         const Read read = ReadSlot(r, value);
-        if (read == Read::TooLarge) {
-            Raise(ErrorCode::Overflow, -1);
+        if (read == Read::TooLarge)
             return;
-        }
         if (read == Read::Ok)
             StoreValue(p, machine_.Negate(value));
         else
@@ -253,10 +248,8 @@ private:
     bool ReadArgument(int call, int position, Value& target) {
         Value value{};
         const Read read = ReadSlot(position, value);
-        if (read == Read::TooLarge) {
-            Raise(ErrorCode::Overflow, -1);
+        if (read == Read::TooLarge)
             return false;
-        }
         if (read == Read::Ok)
             target = value;
         else
@@ -298,6 +291,7 @@ private:
             value = machine_.Number(slot.token, token);
             return Read::Ok;
         case NumberStatus::TooLarge:
+            Raise(ErrorCode::Overflow, -1);
             return Read::TooLarge;
         case NumberStatus::NotNumber:
             break;
@@ -355,10 +349,8 @@ void ReductionWalk<Machine, Search, Recorder>::BinaryCase(int p, TokenKind op) {
                 return;
         }
     }
-    if (read == Read::TooLarge) {
-        Raise(ErrorCode::Overflow, -1);
+    if (read == Read::TooLarge)
         return;
-    }
     if (read == Read::Failed)
         Record(leftRead ? DropKind::NoRightOperand : DropKind::NoLeftOperand, p, r);
     EmptySlot(r);

@@ -20,13 +20,10 @@ void VariableTable::Set(std::string_view name, double value) {
     // Replacing the entry of an existing key keeps its handle.
     const int handle = Find(name);
     if (handle != kMissing) {
-        Entry& entry = entries_[static_cast<std::size_t>(handle)];
-        if (!SameBytes(entry.spelled, name))
-            entry.spelled.assign(name);
-        entry.value = value;
+        SetValueAt(handle, value);
         return;
     }
-    entries_.push_back(Entry{LowerCased(name), std::string(name), value});
+    entries_.push_back(Entry{LowerCased(name), value});
     ++generation_;
 }
 

@@ -29,8 +29,7 @@ public:
 
 private:
     struct Entry {
-        std::string key;     // lower case
-        std::string spelled; // as the caller wrote it
+        std::string key; // lower case
         double value;
     };
 
