@@ -13,35 +13,6 @@ namespace quivela::expression {
 
 namespace {
 
-int PriorityOf(TokenKind kind, int depth) {
-    switch (kind) {
-    case TokenKind::Number:
-    case TokenKind::Separator:
-        return kPriorityOperand;
-    case TokenKind::Plus:
-    case TokenKind::Minus:
-        return depth + kPrioritySum;
-    case TokenKind::Remainder:
-        return depth + kPriorityRemainder;
-    case TokenKind::Times:
-    case TokenKind::Divide:
-    case TokenKind::IntegerDivide:
-        return depth + kPriorityProduct;
-    case TokenKind::Negate:
-        return depth + kPriorityNegation;
-    case TokenKind::Power:
-        return depth + kPriorityPower;
-    case TokenKind::Identifier:
-        return depth + kPriorityName;
-    case TokenKind::Open:
-    case TokenKind::Call:
-        return depth + kPriorityOpening;
-    case TokenKind::Close:
-        return depth;
-    }
-    return kPriorityOperand;
-}
-
 bool FitsInt16(int value) {
     return value >= kInt16Min && value <= kInt16Max;
 }
@@ -131,7 +102,7 @@ private:
     DropRecord* drops_;
     ErrorCode error_ = ErrorCode::None;
     int depth_ = 0;
-    int highest_ = kPriorityOpening;
+    int highest_ = PriorityOf(TokenKind::Open, 0);
 };
 
 // The tokens that no step of the reduction will use: those the order leaves

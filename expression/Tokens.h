@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,18 +25,31 @@ enum class TokenKind : std::uint8_t {
     Separator,     // ","; an empty slot of the working list from the start
 };
 
-// Priorities. Each level of parentheses adds kLevelStep; within a level the
-// kind of token adds the offsets below. The evaluation order sorts the tokens
-// by priority, highest first, so these offsets are the precedence rules.
+// Priorities: each level of parentheses adds kLevelStep to the priority of
+// the kind of token within its level. The evaluation order sorts the tokens
+// by priority, highest first, so this table is the precedence rules.
 inline constexpr int kLevelStep = 7;
-inline constexpr int kPriorityOperand = 0; // numbers and separators stay out of the order
-inline constexpr int kPrioritySum = 1;     // "+" and two-operand "-"
-inline constexpr int kPriorityRemainder = 2;
-inline constexpr int kPriorityProduct = 3; // "*", "/", "\"
-inline constexpr int kPriorityNegation = 4;
-inline constexpr int kPriorityPower = 5;
-inline constexpr int kPriorityName = 6;
-inline constexpr int kPriorityOpening = 7; // "(" and calls: the depth inside them
+inline constexpr std::array<std::int8_t, 14> kPriorityWithinLevel{
+    -1, // Number: an operand, priority 0, out of the order
+    6,  // Identifier
+    7,  // Call: the level inside it
+    7,  // Open: the level inside it
+    0,  // Close
+    1,  // Plus
+    1,  // Minus
+    3,  // Times
+    3,  // Divide
+    3,  // IntegerDivide
+    2,  // Remainder
+    5,  // Power
+    4,  // Negate
+    -1, // Separator: as an operand
+};
+static_assert(kPriorityWithinLevel.size() == static_cast<std::size_t>(TokenKind::Separator) + 1);
+inline constexpr int PriorityOf(TokenKind kind, int depth) {
+    const int within = kPriorityWithinLevel[static_cast<std::size_t>(kind)];
+    return within < 0 ? 0 : depth + within;
+}
 
 // Positions, depths and priorities are 16-bit quantities of the language.
 inline constexpr int kInt16Max = 32767;
