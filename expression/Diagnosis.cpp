@@ -18,6 +18,22 @@ using namespace quivela::expression;
 
 namespace {
 
+// --- A variable's spans ------------------------------------------------------
+
+// The identifiers equal to `name` as the variable table compares names (X
+// and x are one).
+struct SpanSink {
+    std::string_view name;
+    std::vector<TextSpan> spans;
+
+    bool Token(const ScannedToken& token) {
+        if (token.kind == TokenKind::Identifier && EqualsIgnoringCase(token.text, name))
+            spans.push_back(TextSpan{token.begin, token.end - token.begin});
+        return true;
+    }
+    bool Depth(int) { return true; }
+};
+
 // --- Characters the table skips ----------------------------------------------
 
 constexpr unsigned char kNoBreakLead = 0xC2;
@@ -259,7 +275,7 @@ public:
         });
         // Two drops may tell the same loss: an argument neither read nor used.
         for (Hint& hint : others)
-            if (hints.empty() || !SameHint(hints.back(), hint))
+            if (hints.empty() || !(hints.back() == hint))
                 hints.push_back(std::move(hint));
     }
 
@@ -286,15 +302,6 @@ private:
             return {Span(d.at)};
         return {Span(d.at), Span(d.other)};
     }
-    static bool SameHint(const Hint& a, const Hint& b) {
-        if (a.kind != b.kind || a.spans.size() != b.spans.size())
-            return false;
-        for (std::size_t i = 0; i < a.spans.size(); ++i)
-            if (a.spans[i].begin != b.spans[i].begin || a.spans[i].length != b.spans[i].length)
-                return false;
-        return true;
-    }
-
     // An argument that follows a comma of its own call, not one that a
     // group inside it left behind.
     bool OwnArgument(int call, int i) const {
@@ -350,4 +357,11 @@ std::vector<Hint> quivela::expression::Diagnose(std::string_view text) {
     RecordReductions(parsed, record);
     HintBuilder(parsed, std::move(record.drops)).Add(hints);
     return hints;
+}
+
+std::vector<TextSpan> quivela::expression::VariableSpans(std::string_view text,
+                                                         std::string_view name) {
+    SpanSink sink{name, {}};
+    ScanExpression(text, sink);
+    return std::move(sink.spans);
 }

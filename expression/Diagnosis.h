@@ -10,6 +10,8 @@ namespace quivela::expression {
 struct TextSpan {
     std::size_t begin;
     std::size_t length;
+
+    bool operator==(const TextSpan&) const = default;
 };
 
 // Byte spans, in `text` as typed, of every token that the expression parser
@@ -60,6 +62,8 @@ enum class HintKind {
 struct Hint {
     HintKind kind;
     std::vector<TextSpan> spans;
+
+    bool operator==(const Hint&) const = default;
 };
 
 // The abscissae of a plot run from kPlotStart to kPlotEnd; the hints are
