@@ -139,7 +139,7 @@ void TestForm1Input::enter() {
     if (box != QStringLiteral("Função"))
         QCOMPARE(edit->text(), text);
     if (drawn == QStringLiteral("F"))
-        QVERIFY(CountColour(*form->Picture1(1), QColor(0, 0, 255)) > 100);
+        QVERIFY(CountColour(*form->Picture1(1), Blue) > 100);
     if (option == QStringLiteral("DesenharF"))
         QCOMPARE(form->Picture1(1)->Image() != before, key != Qt::Key_Escape);
 }

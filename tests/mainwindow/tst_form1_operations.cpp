@@ -11,7 +11,6 @@
 
 namespace {
 
-const QColor Red(255, 0, 0);
 const QColor Black(0, 0, 0);
 const double PiHalf = 3.14159265358979 / 2; // as the engine's pi makes it
 
@@ -132,6 +131,14 @@ void TestForm1Operations::operation_data() {
                         << "2*3"
                         << ""
                         << "(4sen(x))^(6)" << 0.3 << std::pow(4 * std::sin(0.3), 6);
+    QTest::newRow("fa, a = x") << "Optionfa"
+                               << "x"
+                               << ""
+                               << "(4sen(x))^(0)" << 0.5 << 1.0;
+    QTest::newRow("bf, b = 0.5") << "Optionbf"
+                                 << ""
+                                 << "0.5"
+                                 << "(0.5)^(4sen(x))" << 0.5 << std::pow(0.5, f5);
 }
 
 void TestForm1Operations::operation() {
@@ -305,6 +312,11 @@ void TestForm1Operations::parameter_data() {
         << "Optionbf"
         << "k"
         << "" << QString::fromUtf8("Erro:\r\n\r\nVariável não definida: k");
+    QTest::newRow("f unbalanced") << "OptionSoma"
+                                  << "(x"
+                                  << "((x)+(tg(x))"
+                                  << QString::fromUtf8(
+                                         "Erro:\r\n\r\nNúmero de parênteses incorrecto.");
 }
 
 void TestForm1Operations::parameter() {
@@ -314,14 +326,20 @@ void TestForm1Operations::parameter() {
     QFETCH(QString, message);
     auto form = OpenForm1();
     ChooseOption(form.get(), option);
-    SetText(form.get(), option == "Optionfa" ? "ValorDeA" : "ValorDeB", value);
+    // The value of a, of b, or else f itself.
+    const char* box = option == "Optionfa"   ? "ValorDeA"
+                      : option == "Optionbf" ? "ValorDeB"
+                                             : "FunçãoF";
+    SetText(form.get(), box, value);
     const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
     QCOMPARE(seen.shown ? seen.text : QString(), message);
     QCOMPARE(Funcao(form.get()), text);
     QCOMPARE(form->Desenhado(Form1::O), message.isEmpty());
     if (!message.isEmpty()) {
         QCOMPARE(seen.title, QStringLiteral("Quivela"));
+        QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(form->focusWidget(), Control<QLineEdit>(form.get(), "FunçãoG"));
+        QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
     }
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
@@ -359,6 +377,7 @@ void TestForm1Operations::missingParameterClearsNothing() {
     QVERIFY(!WithModal([&] { Click(form.get(), "DesenharO"); }).shown);
     const double y = 4 * std::sin(0.5) + std::tan(0.5);
     QVERIFY(ShowsNear(*form->Picture1(3), 0.5, y, Red));
+    const QImage before3 = form->Picture1(3)->Image(), before9 = form->Picture1(9)->Image();
 
     ChooseOption(form.get(), option);
     SetText(form.get(), box.toUtf8().constData(), value);
@@ -371,6 +390,8 @@ void TestForm1Operations::missingParameterClearsNothing() {
     QCOMPARE(Funcao(form.get()), QStringLiteral("(4sen(x))+(tg(x))"));
     QVERIFY(ShowsNear(*form->Picture1(3), 0.5, y, Red));
     QVERIFY(ShowsNear(*form->Picture1(9), 0.5, y, Red));
+    QCOMPARE(form->Picture1(3)->Image(), before3);
+    QCOMPARE(form->Picture1(9)->Image(), before9);
     QVERIFY(form->Picture1(3)->isVisible());
     QVERIFY(!form->Picture1(6)->isVisible());
     QVERIFY(form->Desenhado(Form1::O));
@@ -408,27 +429,29 @@ void TestForm1Operations::coordinateLines() {
 }
 
 void TestForm1Operations::coordinateLinesMessages_data() {
+    QTest::addColumn<bool>("plotFirst"); // f drawn before the lines are asked for
     QTest::addColumn<QString>("abscissa");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << ""
-                           << QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8.");
-    QTest::newRow("spaces") << "  "
-                            << QString::fromUtf8(
-                                   "Deve indicar para abcissa um valor entre -8 e 8.");
+    const QString range = QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8.");
+    QTest::newRow("empty") << true << "" << range;
+    QTest::newRow("empty, nothing drawn") << false << "" << range;
+    QTest::newRow("spaces") << true << "  " << range;
     QTest::newRow("unbalanced")
-        << "(1"
+        << true << "(1"
         << QString::fromUtf8(
                "Erro na expressão analítica:\r\n\r\nNúmero de parênteses incorrecto.");
     QTest::newRow("undefined")
-        << "sqr(-2)"
+        << true << "sqr(-2)"
         << QString::fromUtf8("Erro na expressão analítica:\r\n\r\nValor não definido: sqr(-2)");
 }
 
 void TestForm1Operations::coordinateLinesMessages() {
+    QFETCH(bool, plotFirst);
     QFETCH(QString, abscissa);
     QFETCH(QString, message);
     auto form = OpenForm1();
-    QVERIFY(!WithModal([&] { Click(form.get(), "DesenharF"); }).shown);
+    if (plotFirst)
+        QVERIFY(!WithModal([&] { Click(form.get(), "DesenharF"); }).shown);
     const QImage before1 = form->Picture1(1)->Image(), before7 = form->Picture1(7)->Image();
     SetText(form.get(), "Abcissa", abscissa);
     const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
