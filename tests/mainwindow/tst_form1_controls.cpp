@@ -104,8 +104,8 @@ void TestForm1Controls::texts_data() {
     row("FrameOpções", "Opções sobre a função f", "");
     row("Frame2", "Opções sobre a função g", "");
     row("Frame3", "Opções sobre a operação", "");
-    for (const char* s : {"F", "G"}) {
-        const QByteArray which = QByteArray("função ") + (s[0] == 'F' ? "f" : "g");
+    for (const char* s : {"F", "G", "O"}) {
+        const QByteArray which = s[0] == 'F' ? "função f" : s[0] == 'G' ? "função g" : "operação";
         const QByteArray suffix(s);
         QTest::newRow("Desenhar" + suffix) << QString::fromUtf8("Desenhar" + suffix) << "Desenhar"
                                            << QString::fromUtf8("Desenhar o gráfico da " + which);
@@ -118,10 +118,6 @@ void TestForm1Controls::texts_data() {
             << QString::fromUtf8("CorDoGráfico" + suffix) << "Cor"
             << QString::fromUtf8("Mudar a cor do gráfico da " + which + ".");
     }
-    row("DesenharO", "Desenhar", "Desenhar o gráfico da operação");
-    row("ApagarO", "Apagar", "Apagar o gráfico da operação.");
-    row("CorDoFundoO", "Fundo", "Alterar a cor do fundo do gráfico da operação.");
-    row("CorDoGráficoO", "Cor", "Mudar a cor do gráfico da operação.");
     row("Função", "", "");
     row("Frame4", "Desenhar linhas", "");
     row("Abcissa", "", "Escreva aqui a abcissa do ponto onde será desenhada a linha.");
