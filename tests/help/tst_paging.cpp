@@ -58,8 +58,6 @@ class PagingTest : public QObject {
 private slots:
     void pagedWindowDesign_data();
     void pagedWindowDesign();
-    void firstOpening_data();
-    void firstOpening();
     void rightArrowToTheLastPage_data();
     void rightArrowToTheLastPage();
     void leftArrowBackToTheFirstPage_data();
@@ -110,28 +108,17 @@ void PagingTest::pagedWindowDesign() {
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("Image1_%1").arg(pages + 1)) == nullptr);
 }
 
-void PagingTest::firstOpening_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("syntax") << "Form4";
-    QTest::newRow("functions") << "Form5";
-}
-
-void PagingTest::firstOpening() {
-    QFETCH(QString, name);
-    auto window = MakePaged(name);
-    window->show();
-    ShowsPage(window.get(), 1);
-}
-
 void PagingTest::rightArrowToTheLastPage_data() {
-    firstOpening_data();
+    pagedWindowDesign_data();
 }
 
+// From the first page, where a window opens, to the last.
 void PagingTest::rightArrowToTheLastPage() {
     QFETCH(QString, name);
     auto window = MakePaged(name);
     window->show();
     const int n = window->PageCount();
+    ShowsPage(window.get(), 1);
     for (int k = 2; k <= n; ++k) {
         Press(window.get(), QStringLiteral("SetaD"));
         ShowsPage(window.get(), k);
@@ -143,7 +130,7 @@ void PagingTest::rightArrowToTheLastPage() {
 }
 
 void PagingTest::leftArrowBackToTheFirstPage_data() {
-    firstOpening_data();
+    pagedWindowDesign_data();
 }
 
 void PagingTest::leftArrowBackToTheFirstPage() {
