@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QtTest>
 
 namespace {
@@ -40,7 +39,6 @@ private slots:
     void places_data();
     void places();
     void checkBoxesAtStart();
-    void operationChoiceIsOneGroup();
 };
 
 void TestForm1Controls::window() {
@@ -222,20 +220,6 @@ void TestForm1Controls::checkBoxesAtStart() {
          {"AbcissaF", "AbcissaG", "AbcissaO", "OrdenadaF", "OrdenadaG", "OrdenadaO"})
         QVERIFY2(Control<QCheckBox>(&form, name)->isChecked(), name);
     QVERIFY(!Control<QCheckBox>(&form, "Check1")->isChecked());
-}
-
-void TestForm1Controls::operationChoiceIsOneGroup() {
-    auto form = OpenForm1();
-    auto* soma = Control<QRadioButton>(form.get(), "OptionSoma");
-    auto* bf = Control<QRadioButton>(form.get(), "Optionbf");
-    QVERIFY(soma->isChecked());
-    QTest::mouseClick(bf, Qt::LeftButton, {}, QPoint(8, bf->height() / 2));
-    QVERIFY(bf->isChecked());
-    QVERIFY(!soma->isChecked());
-    int checked = 0;
-    for (QRadioButton* r : form->findChildren<QRadioButton*>())
-        checked += r->isChecked();
-    QCOMPARE(checked, 1);
 }
 
 QTEST_MAIN(TestForm1Controls)
