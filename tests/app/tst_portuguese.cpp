@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class TestPortuguese : public QObject {
     Q_OBJECT
@@ -82,33 +84,18 @@ QStringList ElementTexts(const QString& element) {
 void TestPortuguese::toolkitTexts_data() {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("portuguese");
-    QTest::newRow("message box OK") << "box"
-                                    << "OK";
-    QTest::newRow("message box Cancel") << "box"
-                                        << "Cancelar";
-    QTest::newRow("colour dialog OK") << "colour"
-                                      << "OK";
-    QTest::newRow("colour dialog Cancel") << "colour"
-                                          << "Cancelar";
-    QTest::newRow("colour dialog title") << "colour"
-                                         << "Seleccionar cor";
-    QTest::newRow("colour dialog basic colours") << "colour" << QString::fromUtf8("Cores &básicas");
-    QTest::newRow("colour dialog custom colours") << "colour"
-                                                  << "Cores &personalizadas";
-    QTest::newRow("colour dialog add custom")
-        << "colour" << QString::fromUtf8("&Adicionar às cores personalizadas");
-    QTest::newRow("colour dialog screen")
-        << "colour" << QString::fromUtf8("Seleccionar &cor no ecrã");
-    QTest::newRow("colour dialog hue") << "colour"
-                                       << "&Matiz:";
-    QTest::newRow("colour dialog red") << "colour"
-                                       << "Ve&rmelho:";
-    QTest::newRow("text box context menu") << "menu"
-                                           << "&Desfazer";
-    QTest::newRow("text box delete") << "menu"
-                                     << "Eliminar";
-    QTest::newRow("text box select all") << "menu"
-                                         << "Seleccionar tudo";
+    const std::pair<const char*, std::vector<const char*>> elements[] = {
+        {"box", {"OK", "Cancelar"}},
+        {"colour",
+         {"OK", "Cancelar", "Seleccionar cor", "Cores &básicas", "Cores &personalizadas",
+          "&Adicionar às cores personalizadas", "Seleccionar &cor no ecrã",
+          "&Matiz:", "Ve&rmelho:"}},
+        {"menu", {"&Desfazer", "Eliminar", "Seleccionar tudo"}},
+    };
+    for (const auto& [element, texts] : elements)
+        for (const char* text : texts)
+            QTest::addRow("%s: %s", element, text)
+                << QString::fromUtf8(element) << QString::fromUtf8(text);
 }
 
 void TestPortuguese::toolkitTexts() {

@@ -10,15 +10,19 @@ constexpr double Pi = 3.14159;
 
 enum class Kind { Normal, Enlarged };
 
+void Paint(DrawingWindow& w, Kind kind, bool units) {
+    if (kind == Kind::Normal)
+        AxisPainter::Normal(w, units);
+    else
+        AxisPainter::Enlarged(w, units);
+}
+
 std::unique_ptr<DrawingWindow> Draw(Kind kind, bool units) {
     auto w = kind == Kind::Normal ? MakeView(1, NormalSide, 10) : MakeView(7, EnlargedSide, 16);
     // Something to wipe: the axes start on a clean window of this colour.
     w->SetBackColor(QColor(255, 255, 200));
     w->PSet(5.5, 5.5, Qt::red);
-    if (kind == Kind::Normal)
-        AxisPainter::Normal(*w, units);
-    else
-        AxisPainter::Enlarged(*w, units);
+    Paint(*w, kind, units);
     return w;
 }
 
@@ -41,14 +45,12 @@ private slots:
     void numberLabel();
     void ticks_data();
     void ticks();
-    void nothingNearTheEdges_data();
-    void nothingNearTheEdges();
+    void nothingNearTheEdgesAndAxisWidths_data();
+    void nothingNearTheEdgesAndAxisWidths();
     void labelsBesideTheirTicks_data();
     void labelsBesideTheirTicks();
     void stateLeftBehind_data();
     void stateLeftBehind();
-    void radianAxesOfEnlargedViewsAreTwoPixelsWide_data();
-    void radianAxesOfEnlargedViewsAreTwoPixelsWide();
     void normalAxesKeepTheWindowScale();
 };
 
@@ -126,18 +128,31 @@ void TestAxisPainter::ticks() {
     QCOMPARE(CountColour(im, Qt::red), 0);
 }
 
-void TestAxisPainter::nothingNearTheEdges_data() {
+namespace {
+
+// The four kinds of axes, with the drawing width each leaves behind and the
+// width in pixels of its axis lines.
+void KindRows() {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("units");
-    QTest::newRow("normal units") << Kind::Normal << true;
-    QTest::newRow("normal radians") << Kind::Normal << false;
-    QTest::newRow("enlarged units") << Kind::Enlarged << true;
-    QTest::newRow("enlarged radians") << Kind::Enlarged << false;
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("normal units") << Kind::Normal << true << 1 << 1;
+    QTest::newRow("normal radians") << Kind::Normal << false << 1 << 1;
+    QTest::newRow("enlarged units") << Kind::Enlarged << true << 3 << 1;
+    QTest::newRow("enlarged radians") << Kind::Enlarged << false << 3 << 2;
 }
 
-void TestAxisPainter::nothingNearTheEdges() {
+} // namespace
+
+void TestAxisPainter::nothingNearTheEdgesAndAxisWidths_data() {
+    KindRows();
+}
+
+void TestAxisPainter::nothingNearTheEdgesAndAxisWidths() {
     QFETCH(Kind, kind);
     QFETCH(bool, units);
+    QFETCH(int, pixels);
     auto w = Draw(kind, units);
     const QImage im = w->Image();
     const double edge = kind == Kind::Normal ? 10 : 16;
@@ -147,6 +162,10 @@ void TestAxisPainter::nothingNearTheEdges() {
     QCOMPARE(DarkPixels(im, *w, inner, edge, edge - 0.01, -edge), 0);
     QCOMPARE(DarkPixels(im, *w, -edge, -inner, edge - 0.01, -edge + 0.01), 0);
     QCOMPARE(QColor(im.pixel(PixelOf(*w, 5.5, 5.5))), QColor(255, 255, 200));
+    // Radian axes of enlarged views are two pixels wide: across the y axis
+    // between two ticks, and across the x axis likewise.
+    QCOMPARE(DarkPixels(im, *w, -0.15, 2.5, 0.15, 2.5), pixels);
+    QCOMPARE(DarkPixels(im, *w, -2.3, 0.3, -2.3, -0.1), pixels);
 }
 
 void TestAxisPainter::labelsBesideTheirTicks_data() {
@@ -182,13 +201,7 @@ void TestAxisPainter::labelsBesideTheirTicks() {
 }
 
 void TestAxisPainter::stateLeftBehind_data() {
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<bool>("units");
-    QTest::addColumn<int>("width");
-    QTest::newRow("normal units") << Kind::Normal << true << 1;
-    QTest::newRow("normal radians") << Kind::Normal << false << 1;
-    QTest::newRow("enlarged units") << Kind::Enlarged << true << 3;
-    QTest::newRow("enlarged radians") << Kind::Enlarged << false << 3;
+    KindRows();
 }
 
 void TestAxisPainter::stateLeftBehind() {
@@ -199,37 +212,13 @@ void TestAxisPainter::stateLeftBehind() {
     w->SetForeColor(Qt::green);
     w->SetDrawWidth(5);
     w->SetFontSize(12);
-    if (kind == Kind::Normal)
-        AxisPainter::Normal(*w, units);
-    else
-        AxisPainter::Enlarged(*w, units);
+    Paint(*w, kind, units);
     QCOMPARE(w->DrawWidth(), width);
     QCOMPARE(w->FontSize(), 6.0);
     QCOMPARE(w->FontBold(), false);
     QCOMPARE(w->ForeColor(), QColor(Qt::black));
     QCOMPARE(w->ScaleLeft(), kind == Kind::Normal ? -10.0 : -16.0);
     QCOMPARE(w->ScaleBottom(), kind == Kind::Normal ? -10.0 : -16.0);
-}
-
-void TestAxisPainter::radianAxesOfEnlargedViewsAreTwoPixelsWide_data() {
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<bool>("units");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("normal units") << Kind::Normal << true << 1;
-    QTest::newRow("normal radians") << Kind::Normal << false << 1;
-    QTest::newRow("enlarged units") << Kind::Enlarged << true << 1;
-    QTest::newRow("enlarged radians") << Kind::Enlarged << false << 2;
-}
-
-void TestAxisPainter::radianAxesOfEnlargedViewsAreTwoPixelsWide() {
-    QFETCH(Kind, kind);
-    QFETCH(bool, units);
-    QFETCH(int, pixels);
-    auto w = Draw(kind, units);
-    // Across the y axis between two ticks, and across the x axis likewise.
-    const QImage im = w->Image();
-    QCOMPARE(DarkPixels(im, *w, -0.15, 2.5, 0.15, 2.5), pixels);
-    QCOMPARE(DarkPixels(im, *w, -2.3, 0.3, -2.3, -0.1), pixels);
 }
 
 void TestAxisPainter::normalAxesKeepTheWindowScale() {

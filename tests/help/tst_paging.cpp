@@ -40,6 +40,17 @@ void Press(QWidget* window, const QString& button) {
     QTest::mouseClick(Child<QAbstractButton>(window, button), Qt::LeftButton);
 }
 
+// A paged window shown on page k alone: its number, and each arrow enabled
+// while there is a page on its side.
+void ShowsPage(PagedHelpWindow* window, int k) {
+    const int n = window->PageCount();
+    QCOMPARE(window->CurrentPage(), k);
+    QCOMPARE(Child<QLabel>(window, QStringLiteral("Label2"))->text(), QString::number(k));
+    QCOMPARE(ShownPages(window, n), QList<int>{k});
+    QCOMPARE(Child<QToolButton>(window, QStringLiteral("SetaE"))->isEnabled(), k > 1);
+    QCOMPARE(Child<QToolButton>(window, QStringLiteral("SetaD"))->isEnabled(), k < n);
+}
+
 } // namespace
 
 class PagingTest : public QObject {
@@ -47,8 +58,6 @@ class PagingTest : public QObject {
 private slots:
     void pagedWindowDesign_data();
     void pagedWindowDesign();
-    void firstOpening_data();
-    void firstOpening();
     void rightArrowToTheLastPage_data();
     void rightArrowToTheLastPage();
     void leftArrowBackToTheFirstPage_data();
@@ -99,53 +108,29 @@ void PagingTest::pagedWindowDesign() {
     QVERIFY(window->findChild<QLabel*>(QStringLiteral("Image1_%1").arg(pages + 1)) == nullptr);
 }
 
-void PagingTest::firstOpening_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("syntax") << "Form4";
-    QTest::newRow("functions") << "Form5";
-}
-
-void PagingTest::firstOpening() {
-    QFETCH(QString, name);
-    auto window = MakePaged(name);
-    window->show();
-    QVERIFY(!Child<QToolButton>(window.get(), QStringLiteral("SetaE"))->isEnabled());
-    QVERIFY(Child<QToolButton>(window.get(), QStringLiteral("SetaD"))->isEnabled());
-    QCOMPARE(Child<QLabel>(window.get(), QStringLiteral("Label2"))->text(), QStringLiteral("1"));
-    QCOMPARE(ShownPages(window.get(), window->PageCount()), QList<int>{1});
-}
-
 void PagingTest::rightArrowToTheLastPage_data() {
-    firstOpening_data();
+    pagedWindowDesign_data();
 }
 
+// From the first page, where a window opens, to the last.
 void PagingTest::rightArrowToTheLastPage() {
     QFETCH(QString, name);
     auto window = MakePaged(name);
     window->show();
     const int n = window->PageCount();
-    auto* setaE = Child<QToolButton>(window.get(), QStringLiteral("SetaE"));
-    auto* setaD = Child<QToolButton>(window.get(), QStringLiteral("SetaD"));
-    auto* label2 = Child<QLabel>(window.get(), QStringLiteral("Label2"));
+    ShowsPage(window.get(), 1);
     for (int k = 2; k <= n; ++k) {
         Press(window.get(), QStringLiteral("SetaD"));
-        QCOMPARE(window->CurrentPage(), k);
-        QCOMPARE(label2->text(), QString::number(k));
-        QCOMPARE(ShownPages(window.get(), n), QList<int>{k});
-        QVERIFY(setaE->isEnabled());
-        QCOMPARE(setaD->isEnabled(), k < n);
+        ShowsPage(window.get(), k);
     }
     // A further press changes nothing.
     Press(window.get(), QStringLiteral("SetaD"));
-    setaD->click();
-    QCOMPARE(window->CurrentPage(), n);
-    QCOMPARE(label2->text(), QString::number(n));
-    QCOMPARE(ShownPages(window.get(), n), QList<int>{n});
-    QVERIFY(setaE->isEnabled());
+    Child<QToolButton>(window.get(), QStringLiteral("SetaD"))->click();
+    ShowsPage(window.get(), n);
 }
 
 void PagingTest::leftArrowBackToTheFirstPage_data() {
-    firstOpening_data();
+    pagedWindowDesign_data();
 }
 
 void PagingTest::leftArrowBackToTheFirstPage() {
@@ -155,18 +140,12 @@ void PagingTest::leftArrowBackToTheFirstPage() {
     const int n = window->PageCount();
     for (int k = 1; k < n; ++k)
         Press(window.get(), QStringLiteral("SetaD"));
-    auto* setaE = Child<QToolButton>(window.get(), QStringLiteral("SetaE"));
-    auto* setaD = Child<QToolButton>(window.get(), QStringLiteral("SetaD"));
     for (int k = n - 1; k >= 1; --k) {
         Press(window.get(), QStringLiteral("SetaE"));
-        QCOMPARE(window->CurrentPage(), k);
-        QCOMPARE(ShownPages(window.get(), n), QList<int>{k});
-        QVERIFY(setaD->isEnabled());
-        QCOMPARE(setaE->isEnabled(), k > 1);
+        ShowsPage(window.get(), k);
     }
-    setaE->click();
-    QCOMPARE(window->CurrentPage(), 1);
-    QCOMPARE(Child<QLabel>(window.get(), QStringLiteral("Label2"))->text(), QStringLiteral("1"));
+    Child<QToolButton>(window.get(), QStringLiteral("SetaE"))->click();
+    ShowsPage(window.get(), 1);
 }
 
 void PagingTest::fecharRestartsAtPageOne_data() {
@@ -195,11 +174,7 @@ void PagingTest::fecharRestartsAtPageOne() {
         Press(window.get(), QStringLiteral("Command1"));
     QVERIFY(window->isHidden());
     window->show();
-    QCOMPARE(window->CurrentPage(), 1);
-    QCOMPARE(ShownPages(window.get(), window->PageCount()), QList<int>{1});
-    QVERIFY(!Child<QToolButton>(window.get(), QStringLiteral("SetaE"))->isEnabled());
-    QVERIFY(Child<QToolButton>(window.get(), QStringLiteral("SetaD"))->isEnabled());
-    QCOMPARE(Child<QLabel>(window.get(), QStringLiteral("Label2"))->text(), QStringLiteral("1"));
+    ShowsPage(window.get(), 1);
 }
 
 void PagingTest::instructionsKeepTheirPage_data() {

@@ -6,6 +6,7 @@
 
 #include "TestScreens.h"
 #include "drawing/DrawingWindow.h"
+#include "drawing/Pixels.h"
 #include "mainwindow/Form1.h"
 
 #include <QAbstractButton>
@@ -20,6 +21,9 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+
+// The colours of the curves at start: f and g blue, the operation red.
+inline const QColor Blue(0, 0, 255), Red(255, 0, 0);
 
 template <typename T> T* Control(QWidget* form, const char* name) {
     T* w = form->findChild<T*>(QString::fromUtf8(name));
@@ -66,12 +70,7 @@ inline bool ShowsNear(const DrawingWindow& w, double x, double y, QColor colour,
 }
 
 inline int CountColour(const DrawingWindow& w, QColor colour) {
-    const QImage im = w.Image();
-    int n = 0;
-    for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x)
-            n += QColor(im.pixel(x, y)) == colour;
-    return n;
+    return CountColour(w.Image(), colour);
 }
 
 // What a modal box showed before it was answered.

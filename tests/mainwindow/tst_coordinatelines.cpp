@@ -1,8 +1,7 @@
 // The coordinate lines, drawn into standalone drawing windows laid out and
 // scaled like the normal and enlarged views of the main window.
 
-#include "drawing/DrawingWindow.h"
-#include "drawing/Twips.h"
+#include "drawing/Pixels.h"
 #include "mainwindow/CoordinateLines.h"
 #include "mainwindow/Failure.h"
 
@@ -30,13 +29,8 @@ struct Views {
 };
 
 Views MakeViews(int k) {
-    Views v{std::make_unique<DrawingWindow>(k), std::make_unique<DrawingWindow>(k + 6)};
-    v.normal->resize(Twips(5200), Twips(5200));
-    v.normal->SetScale(-10, 10, 10, -10);
-    v.enlarged->resize(Twips(10700), Twips(10700));
-    v.enlarged->SetScale(-16, 16, 16, -16);
+    Views v{MakeView(k, NormalSide, 10), MakeView(k + 6, EnlargedSide, 16)};
     for (DrawingWindow* w : {v.normal.get(), v.enlarged.get()}) {
-        w->SetPersistent(true);
         w->SetBackColor(Qt::white);
         w->SetForeColor(Qt::black);
         w->Clear();

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QColor Blue(0, 0, 255);
-
 bool ShowsF(const Form1& form) {
     return ShowsNear(*form.Picture1(1), std::numbers::pi / 2, 4, Blue);
 }

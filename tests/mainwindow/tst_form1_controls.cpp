@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QtTest>
 
 namespace {
@@ -40,7 +39,6 @@ private slots:
     void places_data();
     void places();
     void checkBoxesAtStart();
-    void operationChoiceIsOneGroup();
 };
 
 void TestForm1Controls::window() {
@@ -104,8 +102,8 @@ void TestForm1Controls::texts_data() {
     row("FrameOpções", "Opções sobre a função f", "");
     row("Frame2", "Opções sobre a função g", "");
     row("Frame3", "Opções sobre a operação", "");
-    for (const char* s : {"F", "G"}) {
-        const QByteArray which = QByteArray("função ") + (s[0] == 'F' ? "f" : "g");
+    for (const char* s : {"F", "G", "O"}) {
+        const QByteArray which = s[0] == 'F' ? "função f" : s[0] == 'G' ? "função g" : "operação";
         const QByteArray suffix(s);
         QTest::newRow("Desenhar" + suffix) << QString::fromUtf8("Desenhar" + suffix) << "Desenhar"
                                            << QString::fromUtf8("Desenhar o gráfico da " + which);
@@ -118,10 +116,6 @@ void TestForm1Controls::texts_data() {
             << QString::fromUtf8("CorDoGráfico" + suffix) << "Cor"
             << QString::fromUtf8("Mudar a cor do gráfico da " + which + ".");
     }
-    row("DesenharO", "Desenhar", "Desenhar o gráfico da operação");
-    row("ApagarO", "Apagar", "Apagar o gráfico da operação.");
-    row("CorDoFundoO", "Fundo", "Alterar a cor do fundo do gráfico da operação.");
-    row("CorDoGráficoO", "Cor", "Mudar a cor do gráfico da operação.");
     row("Função", "", "");
     row("Frame4", "Desenhar linhas", "");
     row("Abcissa", "", "Escreva aqui a abcissa do ponto onde será desenhada a linha.");
@@ -226,20 +220,6 @@ void TestForm1Controls::checkBoxesAtStart() {
          {"AbcissaF", "AbcissaG", "AbcissaO", "OrdenadaF", "OrdenadaG", "OrdenadaO"})
         QVERIFY2(Control<QCheckBox>(&form, name)->isChecked(), name);
     QVERIFY(!Control<QCheckBox>(&form, "Check1")->isChecked());
-}
-
-void TestForm1Controls::operationChoiceIsOneGroup() {
-    auto form = OpenForm1();
-    auto* soma = Control<QRadioButton>(form.get(), "OptionSoma");
-    auto* bf = Control<QRadioButton>(form.get(), "Optionbf");
-    QVERIFY(soma->isChecked());
-    QTest::mouseClick(bf, Qt::LeftButton, {}, QPoint(8, bf->height() / 2));
-    QVERIFY(bf->isChecked());
-    QVERIFY(!soma->isChecked());
-    int checked = 0;
-    for (QRadioButton* r : form->findChildren<QRadioButton*>())
-        checked += r->isChecked();
-    QCOMPARE(checked, 1);
 }
 
 QTEST_MAIN(TestForm1Controls)

@@ -139,7 +139,7 @@ void TestForm1Input::enter() {
     if (box != QStringLiteral("Função"))
         QCOMPARE(edit->text(), text);
     if (drawn == QStringLiteral("F"))
-        QVERIFY(CountColour(*form->Picture1(1), QColor(0, 0, 255)) > 100);
+        QVERIFY(CountColour(*form->Picture1(1), Blue) > 100);
     if (option == QStringLiteral("DesenharF"))
         QCOMPARE(form->Picture1(1)->Image() != before, key != Qt::Key_Escape);
 }
@@ -386,6 +386,7 @@ void TestForm1Input::optionReactsAnywhere() {
     auto form = OpenForm1();
     auto* b = Control<QRadioButton>(form.get(), option.toUtf8().constData());
     QVERIFY(!b->isChecked());
+    QVERIFY(Control<QRadioButton>(form.get(), "OptionSoma")->isChecked());
     const QPoint at(int(fx * b->width()), int(fy * b->height()));
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, at);
     QVERIFY2(b->isChecked(), qPrintable(QStringLiteral("at %1, %2 of %3 x %4")
@@ -393,6 +394,11 @@ void TestForm1Input::optionReactsAnywhere() {
                                             .arg(at.y())
                                             .arg(b->width())
                                             .arg(b->height())));
+    // One choice at a time: the option chosen at start is let go.
+    int checked = 0;
+    for (QRadioButton* r : form->findChildren<QRadioButton*>())
+        checked += r->isChecked();
+    QCOMPARE(checked, 1);
 }
 
 // Each button is no wider than what it shows, and shows all of its caption:

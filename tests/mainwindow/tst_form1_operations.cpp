@@ -11,7 +11,6 @@
 
 namespace {
 
-const QColor Red(255, 0, 0);
 const QColor Black(0, 0, 0);
 const double PiHalf = 3.14159265358979 / 2; // as the engine's pi makes it
 
@@ -59,8 +58,6 @@ class TestForm1Operations : public QObject {
 private slots:
     void operation_data();
     void operation();
-    void typedFunctions_data();
-    void typedFunctions();
     void longTexts_data();
     void longTexts();
     void parameter_data();
@@ -75,139 +72,71 @@ private slots:
     void readoutThroughTheMouse();
 };
 
+// Each operation on the f and g of the start and on others typed into the
+// boxes: the composed text, and whether the operation's views show a point
+// of it (never f's view, which shows no red).
 void TestForm1Operations::operation_data() {
+    QTest::addColumn<QString>("f");
+    QTest::addColumn<QString>("g");
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
+    QTest::addColumn<bool>("shown");
 
+    const char *f = "4sen(x)", *g = "tg(x)";
     const double f5 = 4 * std::sin(0.5), g5 = std::tan(0.5);
-    QTest::newRow("Soma") << "OptionSoma"
-                          << ""
-                          << ""
-                          << "(4sen(x))+(tg(x))" << 0.5 << f5 + g5;
-    QTest::newRow("Produto") << "OptionProduto"
-                             << ""
-                             << ""
-                             << "(4sen(x))*(tg(x))" << 0.5 << f5 * g5;
-    QTest::newRow("Subfg") << "OptionSubfg"
-                           << ""
-                           << ""
-                           << "(4sen(x))-(tg(x))" << 0.5 << f5 - g5;
-    QTest::newRow("Subgf") << "OptionSubgf"
-                           << ""
-                           << ""
-                           << "(tg(x))-(4sen(x))" << 0.5 << g5 - f5;
-    QTest::newRow("Quofg") << "OptionQuofg"
-                           << ""
-                           << ""
-                           << "(4sen(x))/(tg(x))" << 0.5 << f5 / g5;
-    QTest::newRow("Quogf") << "OptionQuogf"
-                           << ""
-                           << ""
-                           << "(tg(x))/(4sen(x))" << 0.5 << g5 / f5;
-    QTest::newRow("Sqrf") << "OptionSqrf"
-                          << ""
-                          << ""
-                          << "sqr (4sen(x))" << 0.5 << std::sqrt(f5);
-    QTest::newRow("Sqrg") << "OptionSqrg"
-                          << ""
-                          << ""
-                          << "sqr (tg(x))" << 0.5 << std::sqrt(g5);
-    QTest::newRow("Compfg") << "OptionCompfg"
-                            << ""
-                            << ""
-                            << "4sen((tg(x)))" << 0.5 << 4 * std::sin(g5);
-    QTest::newRow("Compgf") << "OptionCompgf"
-                            << ""
-                            << ""
-                            << "tg((4sen(x)))" << 0.2 << std::tan(4 * std::sin(0.2));
-    QTest::newRow("bf") << "Optionbf"
-                        << ""
-                        << "2"
-                        << "(2)^(4sen(x))" << 0.5 << std::pow(2, f5);
-    QTest::newRow("fa") << "Optionfa"
-                        << "2*3"
-                        << ""
-                        << "(4sen(x))^(6)" << 0.3 << std::pow(4 * std::sin(0.3), 6);
+    const struct {
+        const char *name, *f, *g, *option, *a, *b, *text;
+        double x, y;
+        bool shown;
+    } rows[] = {
+        {"Soma", f, g, "OptionSoma", "", "", "(4sen(x))+(tg(x))", 0.5, f5 + g5, true},
+        {"Produto", f, g, "OptionProduto", "", "", "(4sen(x))*(tg(x))", 0.5, f5 * g5, true},
+        {"Subfg", f, g, "OptionSubfg", "", "", "(4sen(x))-(tg(x))", 0.5, f5 - g5, true},
+        {"Subgf", f, g, "OptionSubgf", "", "", "(tg(x))-(4sen(x))", 0.5, g5 - f5, true},
+        {"Quofg", f, g, "OptionQuofg", "", "", "(4sen(x))/(tg(x))", 0.5, f5 / g5, true},
+        {"Quogf", f, g, "OptionQuogf", "", "", "(tg(x))/(4sen(x))", 0.5, g5 / f5, true},
+        {"Sqrf", f, g, "OptionSqrf", "", "", "sqr (4sen(x))", 0.5, std::sqrt(f5), true},
+        {"Sqrg", f, g, "OptionSqrg", "", "", "sqr (tg(x))", 0.5, std::sqrt(g5), true},
+        {"Compfg", f, g, "OptionCompfg", "", "", "4sen((tg(x)))", 0.5, 4 * std::sin(g5), true},
+        {"Compgf", f, g, "OptionCompgf", "", "", "tg((4sen(x)))", 0.2, std::tan(4 * std::sin(0.2)),
+         true},
+        {"bf", f, g, "Optionbf", "", "2", "(2)^(4sen(x))", 0.5, std::pow(2, f5), true},
+        {"fa", f, g, "Optionfa", "2*3", "", "(4sen(x))^(6)", 0.3, std::pow(4 * std::sin(0.3), 6),
+         true},
+        {"fa, a = x", f, g, "Optionfa", "x", "", "(4sen(x))^(0)", 0.5, 1.0, true},
+        {"bf, b = 0.5", f, g, "Optionbf", "", "0.5", "(0.5)^(4sen(x))", 0.5, std::pow(0.5, f5),
+         true},
+        {"exp o (x+1)", "exp(x)", "x+1", "OptionCompfg", "", "", "exp((x+1))", 0.0, std::exp(1.0),
+         true},
+        {"max o (x-3)", "max(x, 2x)", "x-3", "OptionCompfg", "", "", "max((x-3), 2(x-3))", 4.0, 2.0,
+         true},
+        {"fix o x/2", "fix(x)", "x/2", "OptionCompfg", "", "", "fix((x/2))", 5.5, 2.0, true},
+        {"2X o (x+1)", "2X", "x+1", "OptionCompfg", "", "", "2(x+1)", 1.0, 4.0, true},
+        {"(x+1) o 2X", "2X", "x+1", "OptionCompgf", "", "", "(2X)+1", 1.0, 3.0, true},
+        {"sqr of x, where defined", "x", "1", "OptionSqrf", "", "", "sqr (x)", 4.0, 2.0, true},
+        // Where f < 0 the square root has no value: no flat run at the last value.
+        {"sqr of x, not along y = 0 for x < 0", "x", "1", "OptionSqrf", "", "", "sqr (x)", -4.0,
+         0.0, false},
+        {"sqr of 1-x, not along y = 0 for x > 1", "1", "1-x", "OptionSqrg", "", "", "sqr (1-x)",
+         5.0, 0.0, false},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.name) << QString::fromUtf8(r.f) << QString::fromUtf8(r.g)
+                              << QString::fromUtf8(r.option) << QString::fromUtf8(r.a)
+                              << QString::fromUtf8(r.b) << QString::fromUtf8(r.text) << r.x << r.y
+                              << r.shown;
 }
 
 void TestForm1Operations::operation() {
-    QFETCH(QString, option);
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(QString, text);
-    QFETCH(double, x);
-    QFETCH(double, y);
-    auto form = OpenForm1();
-    ChooseOption(form.get(), option);
-    SetText(form.get(), "ValorDeA", a);
-    SetText(form.get(), "ValorDeB", b);
-    QVERIFY(!ShowsNear(*form->Picture1(3), x, y, Red));
-
-    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
-    QVERIFY2(!seen.shown, qPrintable(seen.text));
-    QCOMPARE(Funcao(form.get()), text);
-    QVERIFY(ShowsNear(*form->Picture1(3), x, y, Red));
-    QVERIFY(ShowsNear(*form->Picture1(9), x, y, Red));
-    QVERIFY(!ShowsNear(*form->Picture1(1), x, y, Red));
-    QVERIFY(form->Desenhado(Form1::O));
-    QVERIFY(form->Picture1(3)->isVisible());
-    QVERIFY(!form->Picture1(6)->isVisible());
-}
-
-// Other f and g typed into the boxes: the composed text, and whether the
-// operation's views show a point of it.
-void TestForm1Operations::typedFunctions_data() {
-    QTest::addColumn<QString>("f");
-    QTest::addColumn<QString>("g");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<bool>("shown");
-
-    QTest::newRow("exp o (x+1)") << "exp(x)"
-                                 << "x+1"
-                                 << "OptionCompfg"
-                                 << "exp((x+1))" << 0.0 << std::exp(1.0) << true;
-    QTest::newRow("max o (x-3)") << "max(x, 2x)"
-                                 << "x-3"
-                                 << "OptionCompfg"
-                                 << "max((x-3), 2(x-3))" << 4.0 << 2.0 << true;
-    QTest::newRow("fix o x/2") << "fix(x)"
-                               << "x/2"
-                               << "OptionCompfg"
-                               << "fix((x/2))" << 5.5 << 2.0 << true;
-    QTest::newRow("2X o (x+1)") << "2X"
-                                << "x+1"
-                                << "OptionCompfg"
-                                << "2(x+1)" << 1.0 << 4.0 << true;
-    QTest::newRow("(x+1) o 2X") << "2X"
-                                << "x+1"
-                                << "OptionCompgf"
-                                << "(2X)+1" << 1.0 << 3.0 << true;
-    QTest::newRow("sqr of x, where defined") << "x"
-                                             << "1"
-                                             << "OptionSqrf"
-                                             << "sqr (x)" << 4.0 << 2.0 << true;
-    // Where f < 0 the square root has no value: no flat run at the last value.
-    QTest::newRow("sqr of x, not along y = 0 for x < 0") << "x"
-                                                         << "1"
-                                                         << "OptionSqrf"
-                                                         << "sqr (x)" << -4.0 << 0.0 << false;
-    QTest::newRow("sqr of 1-x, not along y = 0 for x > 1") << "1"
-                                                           << "1-x"
-                                                           << "OptionSqrg"
-                                                           << "sqr (1-x)" << 5.0 << 0.0 << false;
-}
-
-void TestForm1Operations::typedFunctions() {
     QFETCH(QString, f);
     QFETCH(QString, g);
     QFETCH(QString, option);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
     QFETCH(QString, text);
     QFETCH(double, x);
     QFETCH(double, y);
@@ -216,11 +145,19 @@ void TestForm1Operations::typedFunctions() {
     SetText(form.get(), "FunçãoF", f);
     SetText(form.get(), "FunçãoG", g);
     ChooseOption(form.get(), option);
+    SetText(form.get(), "ValorDeA", a);
+    SetText(form.get(), "ValorDeB", b);
+    QVERIFY(!ShowsNear(*form->Picture1(3), x, y, Red));
+
     const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
     QVERIFY2(!seen.shown, qPrintable(seen.text));
     QCOMPARE(Funcao(form.get()), text);
     QCOMPARE(ShowsNear(*form->Picture1(3), x, y, Red), shown);
     QCOMPARE(ShowsNear(*form->Picture1(9), x, y, Red), shown);
+    QVERIFY(!ShowsNear(*form->Picture1(1), x, y, Red));
+    QVERIFY(form->Desenhado(Form1::O));
+    QVERIFY(form->Picture1(3)->isVisible());
+    QVERIFY(!form->Picture1(6)->isVisible());
 }
 
 // Texts longer than the engine takes: the overflow is reported at once, with
@@ -305,6 +242,11 @@ void TestForm1Operations::parameter_data() {
         << "Optionbf"
         << "k"
         << "" << QString::fromUtf8("Erro:\r\n\r\nVariável não definida: k");
+    QTest::newRow("f unbalanced") << "OptionSoma"
+                                  << "(x"
+                                  << "((x)+(tg(x))"
+                                  << QString::fromUtf8(
+                                         "Erro:\r\n\r\nNúmero de parênteses incorrecto.");
 }
 
 void TestForm1Operations::parameter() {
@@ -314,14 +256,20 @@ void TestForm1Operations::parameter() {
     QFETCH(QString, message);
     auto form = OpenForm1();
     ChooseOption(form.get(), option);
-    SetText(form.get(), option == "Optionfa" ? "ValorDeA" : "ValorDeB", value);
+    // The value of a, of b, or else f itself.
+    const char* box = option == "Optionfa"   ? "ValorDeA"
+                      : option == "Optionbf" ? "ValorDeB"
+                                             : "FunçãoF";
+    SetText(form.get(), box, value);
     const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
     QCOMPARE(seen.shown ? seen.text : QString(), message);
     QCOMPARE(Funcao(form.get()), text);
     QCOMPARE(form->Desenhado(Form1::O), message.isEmpty());
     if (!message.isEmpty()) {
         QCOMPARE(seen.title, QStringLiteral("Quivela"));
+        QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(form->focusWidget(), Control<QLineEdit>(form.get(), "FunçãoG"));
+        QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
     }
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
@@ -359,6 +307,7 @@ void TestForm1Operations::missingParameterClearsNothing() {
     QVERIFY(!WithModal([&] { Click(form.get(), "DesenharO"); }).shown);
     const double y = 4 * std::sin(0.5) + std::tan(0.5);
     QVERIFY(ShowsNear(*form->Picture1(3), 0.5, y, Red));
+    const QImage before3 = form->Picture1(3)->Image(), before9 = form->Picture1(9)->Image();
 
     ChooseOption(form.get(), option);
     SetText(form.get(), box.toUtf8().constData(), value);
@@ -371,6 +320,8 @@ void TestForm1Operations::missingParameterClearsNothing() {
     QCOMPARE(Funcao(form.get()), QStringLiteral("(4sen(x))+(tg(x))"));
     QVERIFY(ShowsNear(*form->Picture1(3), 0.5, y, Red));
     QVERIFY(ShowsNear(*form->Picture1(9), 0.5, y, Red));
+    QCOMPARE(form->Picture1(3)->Image(), before3);
+    QCOMPARE(form->Picture1(9)->Image(), before9);
     QVERIFY(form->Picture1(3)->isVisible());
     QVERIFY(!form->Picture1(6)->isVisible());
     QVERIFY(form->Desenhado(Form1::O));
@@ -408,27 +359,29 @@ void TestForm1Operations::coordinateLines() {
 }
 
 void TestForm1Operations::coordinateLinesMessages_data() {
+    QTest::addColumn<bool>("plotFirst"); // f drawn before the lines are asked for
     QTest::addColumn<QString>("abscissa");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty") << ""
-                           << QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8.");
-    QTest::newRow("spaces") << "  "
-                            << QString::fromUtf8(
-                                   "Deve indicar para abcissa um valor entre -8 e 8.");
+    const QString range = QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8.");
+    QTest::newRow("empty") << true << "" << range;
+    QTest::newRow("empty, nothing drawn") << false << "" << range;
+    QTest::newRow("spaces") << true << "  " << range;
     QTest::newRow("unbalanced")
-        << "(1"
+        << true << "(1"
         << QString::fromUtf8(
                "Erro na expressão analítica:\r\n\r\nNúmero de parênteses incorrecto.");
     QTest::newRow("undefined")
-        << "sqr(-2)"
+        << true << "sqr(-2)"
         << QString::fromUtf8("Erro na expressão analítica:\r\n\r\nValor não definido: sqr(-2)");
 }
 
 void TestForm1Operations::coordinateLinesMessages() {
+    QFETCH(bool, plotFirst);
     QFETCH(QString, abscissa);
     QFETCH(QString, message);
     auto form = OpenForm1();
-    QVERIFY(!WithModal([&] { Click(form.get(), "DesenharF"); }).shown);
+    if (plotFirst)
+        QVERIFY(!WithModal([&] { Click(form.get(), "DesenharF"); }).shown);
     const QImage before1 = form->Picture1(1)->Image(), before7 = form->Picture1(7)->Image();
     SetText(form.get(), "Abcissa", abscissa);
     const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });

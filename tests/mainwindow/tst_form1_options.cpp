@@ -1,36 +1,26 @@
 // The per-graph buttons of the main window: graduation, enlarged views,
-// colours; the pointer readout; the operation's wiring.
+// colours; the pointer readout on every screen.
 #include "Form1Harness.h"
 #include "drawing/Twips.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QtTest>
 #include <numbers>
 
 namespace {
 
-const QColor Blue(0, 0, 255);
-const QColor Red(255, 0, 0);
 constexpr double Pi = 3.14159; // the graduation's own value of pi
 
 // A tick dot is three pixels wide: the pixel just above the axis at its
 // abscissa is ink, which the one-pixel axis line alone does not give.
 bool DotAt(const DrawingWindow& w, double x) {
     const QImage im = w.Image();
-    const QPointF p = w.ToWidget(x, 0);
-    const int cx = int(std::floor(p.x())), cy = int(std::floor(p.y()));
+    const QPoint p = PixelOf(w, x, 0);
     for (int dx = -1; dx <= 1; ++dx)
-        if (QColor(im.pixel(cx + dx, cy - 1)) == Qt::black &&
-            QColor(im.pixel(cx + dx, cy + 1)) == Qt::black)
+        if (IsInk(im, p + QPoint(dx, -1)) && IsInk(im, p + QPoint(dx, 1)))
             return true;
     return false;
-}
-
-void ClickOption(QWidget* form, const char* name) {
-    auto* r = Control<QRadioButton>(form, name);
-    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(8, r->height() / 2));
 }
 
 } // namespace
@@ -48,12 +38,6 @@ private slots:
     void curveColourAtNextPlot();
     void readout_data();
     void readout();
-    void operation_data();
-    void operation();
-    void missingParameterClearsNothing_data();
-    void missingParameterClearsNothing();
-    void operationError();
-    void coordinateLines();
 };
 
 void TestForm1Options::radians_data() {
@@ -212,10 +196,7 @@ void TestForm1Options::readout() {
                std::fabs(QLocale().toDouble(read[1]) - y) <= near;
     };
     DrawingWindow* view = form->Picture1(1);
-    auto pixelAt = [view](double x, double y) {
-        const QPointF at = view->ToWidget(x, y);
-        return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
-    };
+    auto pixelAt = [view](double x, double y) { return PixelOf(*view, x, y); };
     QTest::mouseMove(view, QPoint(5, 5));
     QCOMPARE(label->text(), QString()); // off: nothing shown
     QVERIFY(!view->testAttribute(Qt::WA_SetCursor));
@@ -243,135 +224,6 @@ void TestForm1Options::readout() {
         QVERIFY(!form->Picture1(i)->testAttribute(Qt::WA_SetCursor));
     QCOMPARE(label->text(), last);
     QLocale::setDefault(QLocale::c());
-}
-
-void TestForm1Options::operation_data() {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<QString>("composed");
-    QTest::newRow("sum") << "OptionSoma"
-                         << ""
-                         << ""
-                         << "(4sen(x))+(tg(x))";
-    QTest::newRow("f o g") << "OptionCompfg"
-                           << ""
-                           << ""
-                           << "4sen((tg(x)))";
-    QTest::newRow("g / f") << "OptionQuogf"
-                           << ""
-                           << ""
-                           << "(tg(x))/(4sen(x))";
-    QTest::newRow("f^a, a = 2*3") << "Optionfa"
-                                  << "2*3"
-                                  << ""
-                                  << "(4sen(x))^(6)";
-    QTest::newRow("f^a, a = x") << "Optionfa"
-                                << "x"
-                                << ""
-                                << "(4sen(x))^(0)";
-    QTest::newRow("b^f, b = 0.5") << "Optionbf"
-                                  << ""
-                                  << "0.5"
-                                  << "(0.5)^(4sen(x))";
-}
-
-void TestForm1Options::operation() {
-    QFETCH(QString, option);
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(QString, composed);
-    auto form = OpenForm1();
-    ClickOption(form.get(), option.toUtf8().constData());
-    SetText(form.get(), "ValorDeA", a);
-    SetText(form.get(), "ValorDeB", b);
-    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
-    QVERIFY2(!seen.shown, qPrintable(seen.text));
-    QCOMPARE(Control<QLineEdit>(form.get(), "Função")->text(), composed);
-    QVERIFY(CountColour(*form->Picture1(3), Red) > 0);
-    QVERIFY(CountColour(*form->Picture1(9), Red) > 0);
-    QVERIFY(form->Desenhado(Form1::O));
-    QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
-}
-
-void TestForm1Options::missingParameterClearsNothing_data() {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("a") << "Optionfa"
-                       << "ValorDeA"
-                       << "Deve indicar o valor de a.";
-    QTest::newRow("b, only spaces") << "Optionbf"
-                                    << "ValorDeB"
-                                    << "Deve indicar o valor de b.";
-}
-
-void TestForm1Options::missingParameterClearsNothing() {
-    QFETCH(QString, option);
-    QFETCH(QString, box);
-    QFETCH(QString, message);
-    auto form = OpenForm1();
-    Click(form.get(), "DesenharO"); // the sum
-    const QImage before3 = form->Picture1(3)->Image();
-    const QImage before9 = form->Picture1(9)->Image();
-    const QString composed = Control<QLineEdit>(form.get(), "Função")->text();
-    ClickOption(form.get(), option.toUtf8().constData());
-    SetText(form.get(), box.toUtf8().constData(), QStringLiteral("  "));
-    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
-    QCOMPARE(seen.text, message);
-    QCOMPARE(int(seen.icon), int(QMessageBox::Information));
-    QCOMPARE(seen.title, QStringLiteral("Quivela"));
-    QCOMPARE(form->focusWidget(), Control<QWidget>(form.get(), box.toUtf8().constData()));
-    QCOMPARE(form->Picture1(3)->Image(), before3);
-    QCOMPARE(form->Picture1(9)->Image(), before9);
-    QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
-    QCOMPARE(Control<QLineEdit>(form.get(), "Função")->text(), composed);
-    QVERIFY(form->Desenhado(Form1::O));
-}
-
-void TestForm1Options::operationError() {
-    auto form = OpenForm1();
-    SetText(form.get(), "FunçãoF", QStringLiteral("(x"));
-    const ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharO"); });
-    QCOMPARE(seen.text, QString::fromUtf8("Erro:\r\n\r\nNúmero de parênteses incorrecto."));
-    QCOMPARE(int(seen.icon), int(QMessageBox::NoIcon));
-    QCOMPARE(form->focusWidget(), Control<QWidget>(form.get(), "FunçãoG"));
-    QVERIFY(form->Picture1(3)->isVisible() && !form->Picture1(6)->isVisible());
-    QVERIFY(!form->Desenhado(Form1::O));
-    QVERIFY(QApplication::overrideCursor() == nullptr);
-}
-
-void TestForm1Options::coordinateLines() {
-    auto form = OpenForm1();
-    ModalSeen seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
-    QCOMPARE(seen.text, QString::fromUtf8("Deve indicar para abcissa um valor entre -8 e 8."));
-    Click(form.get(), "DesenharF");
-    SetText(form.get(), "Abcissa", QStringLiteral("pi/2"));
-    auto inkBetween = [&](int view) {
-        // Black pixels in the column of x = pi/2, between the axis and the curve.
-        const DrawingWindow& w = *form->Picture1(view);
-        const QImage im = w.Image();
-        const int x = int(std::floor(w.ToWidget(std::numbers::pi / 2, 0).x()));
-        int n = 0;
-        for (int y = int(w.ToWidget(0, 3.5).y()); y <= int(w.ToWidget(0, 0.5).y()); ++y)
-            for (int dx = -1; dx <= 1; ++dx)
-                n += QColor(im.pixel(x + dx, y)) == Qt::black;
-        return n;
-    };
-    QCOMPARE(inkBetween(1), 0);
-    seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
-    QVERIFY(!seen.shown);
-    QVERIFY(inkBetween(1) > 5);
-    QVERIFY(inkBetween(7) > 5);
-    // An abscissa that cannot be evaluated is reported and draws nothing.
-    Click(form.get(), "ApagarF");
-    Click(form.get(), "DesenharF");
-    SetText(form.get(), "Abcissa", QStringLiteral("(1"));
-    seen = WithModal([&] { Click(form.get(), "DesenharCoordenadas"); });
-    QCOMPARE(seen.text,
-             QString::fromUtf8("Erro na expressão analítica:\r\n\r\nNúmero de parênteses "
-                               "incorrecto."));
-    QCOMPARE(inkBetween(1), 0);
 }
 
 QTEST_MAIN(TestForm1Options)

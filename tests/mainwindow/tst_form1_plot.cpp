@@ -9,8 +9,6 @@
 #include <numbers>
 
 namespace {
-const QColor Blue(0, 0, 255);
-const QColor White(255, 255, 255);
 constexpr double Pi = std::numbers::pi;
 } // namespace
 

@@ -1,6 +1,5 @@
 // The sampling of a plot and the bounds of the three views of a graph.
-#include "drawing/DrawingWindow.h"
-#include "drawing/Twips.h"
+#include "drawing/Pixels.h"
 #include "expression/clsEquation.h"
 #include "mainwindow/Composition.h"
 #include "mainwindow/Failure.h"
@@ -79,25 +78,14 @@ void TestPlotter::bounds() {
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(QString, views);
-    auto make = [](int index, int side, double edge) {
-        auto w = std::make_unique<DrawingWindow>(index);
-        w->resize(Twips(side), Twips(side));
-        w->SetScale(-edge, edge, edge, -edge);
-        w->SetPersistent(true); // the live view too, so that its image can be read here
+    // The live view persistent too, so that its image can be read here.
+    auto normal = MakeView(1, NormalSide, 10), live = MakeView(4, NormalSide, 10),
+         enlarged = MakeView(7, EnlargedSide, 16);
+    for (DrawingWindow* w : {normal.get(), live.get(), enlarged.get()})
         w->Clear();
-        return w;
-    };
-    auto normal = make(1, 5200, 10), live = make(4, 5200, 10), enlarged = make(7, 10700, 16);
     const QColor red(255, 0, 0);
     Plotter::PutSamples({normal.get(), live.get(), enlarged.get()}, red, {&x, 1}, {&y, 1}, nullptr);
-    auto has = [&](const DrawingWindow& w) {
-        const QImage im = w.Image();
-        for (int j = 0; j < im.height(); ++j)
-            for (int i = 0; i < im.width(); ++i)
-                if (QColor(im.pixel(i, j)) == red)
-                    return true;
-        return false;
-    };
+    auto has = [&](const DrawingWindow& w) { return CountColour(w.Image(), red) > 0; };
     QCOMPARE(has(*normal), views.contains('n'));
     QCOMPARE(has(*live), views.contains('l'));
     QCOMPARE(has(*enlarged), views.contains('e'));
@@ -160,8 +148,7 @@ void TestPlotter::chunksAsOnePass() {
         // The pixel the point of the sample at x falls in (rounded to single
         // precision first, as the window does).
         auto drawn = [&](double at) {
-            const QPointF p = enlarged.ToWidget(float(at), float(at / 10));
-            return QColor(im.pixel(int(std::floor(p.x())), int(std::floor(p.y())))) == Qt::red;
+            return IsInk(im, PixelOf(enlarged, float(at), float(at / 10)), Qt::red);
         };
         QVERIFY(!drawn(x));
         if (errorAt > 1) // the first sample, x = -14, is outside every view
