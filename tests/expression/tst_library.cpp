@@ -259,6 +259,19 @@ void LibraryTest::edges_data() {
     raises("arccosh(2#154)", 6);
     raises("arcsin(2#154)", 6);
     raises("graus(1#308)", 6);
+    // At the ends of a double's range: e^709 is one, e^710 is none, on either side of the
+    // hyperbolic functions' E and F; huge arguments that no step squares or exponentiates.
+    for (const char* beyond : {"cosh(710)", "cosh(-710)", "tgh(710)", "tgh(-710)", "sech(-710)",
+                               "cosech(710)", "cotgh(-710)", "arcsinh(-1#155)"})
+        raises(beyond, 6);
+    value("exp(709)", std::exp(709.0));
+    for (const char* one : {"tgh(709)", "cotgh(709)"})
+        value(one, 1);
+    value("tgh(-709)", -1);
+    value("arctg(1#155)", halfPi);
+    value("sqr(1#308)", 1e154);
+    value("int(-1#155)", -1e155);
+    value("mant(3000000000.5)", 0.5);
     vanishes("sqr(-1)");
     vanishes("log(0)");
     vanishes("log10(-1)");
