@@ -22,8 +22,10 @@ template <Pure F> FunctionResult Scalar(double u, double w, RandomGenerator&) {
     const double value = F(steps, u, w);
     return FunctionResult{steps.fault(), value};
 }
+// Every formula that draws re-seeds from the clock first, then draws.
 template <Drawing F> FunctionResult ScalarDrawing(double u, double w, RandomGenerator& random) {
     CheckedSteps steps;
+    random.ReseedFromClock();
     const double value = F(steps, u, w, random);
     return FunctionResult{steps.fault(), value};
 }
@@ -56,289 +58,193 @@ constexpr Formula EntryDrawing(std::string_view token, bool readsLast = false) {
     return Formula{token, ScalarDrawing<F>, nullptr, true, readsLast};
 }
 
-double Sgn(double u) {
-    return u > 0 ? 1 : (u < 0 ? -1 : 0);
-}
-double HalfPi(CheckedSteps& s) {
-    return s.Mul(2, s.Atan(1));
-}
-double E(CheckedSteps& s, double u) {
-    return s.Exp(u);
-}
-double F(CheckedSteps& s, double u) {
-    return s.Exp(-u);
-}
+// The formulas are captureless lambdas: each converts to the function pointer
+// that Entry instantiates Scalar and Block with, and a short one fits a line.
+constexpr auto Sgn = [](double u) { return u > 0 ? 1.0 : (u < 0 ? -1.0 : 0.0); };
+constexpr auto HalfPi = [](CheckedSteps& s) { return s.Mul(2, s.Atan(1)); };
+constexpr auto E = [](CheckedSteps& s, double u) { return s.Exp(u); };
+constexpr auto F = [](CheckedSteps& s, double u) { return s.Exp(-u); };
 
 // ---- elementary ----
-double Abs(CheckedSteps&, double u, double) {
-    return std::fabs(u);
-}
-double SgnF(CheckedSteps&, double u, double) {
-    return Sgn(u);
-}
-double Int(CheckedSteps&, double u, double) {
-    return std::floor(u);
-}
-double Fix(CheckedSteps&, double u, double) {
-    return std::trunc(u);
-}
-double Mant(CheckedSteps& s, double u, double) {
-    return s.Sub(u, std::floor(u));
-}
-double Sqr(CheckedSteps& s, double u, double) {
-    return s.Sqrt(u);
-}
-double Exp(CheckedSteps& s, double u, double) {
-    return s.Exp(u);
-}
-double Ln(CheckedSteps& s, double u, double) {
-    return s.Ln(u);
-}
-double Log10(CheckedSteps& s, double u, double) {
+constexpr auto Abs = [](CheckedSteps&, double u, double) { return std::fabs(u); };
+constexpr auto SgnF = [](CheckedSteps&, double u, double) { return Sgn(u); };
+constexpr auto Int = [](CheckedSteps&, double u, double) { return std::floor(u); };
+constexpr auto Fix = [](CheckedSteps&, double u, double) { return std::trunc(u); };
+constexpr auto Mant = [](CheckedSteps& s, double u, double) { return s.Sub(u, std::floor(u)); };
+constexpr auto Sqr = [](CheckedSteps& s, double u, double) { return s.Sqrt(u); };
+constexpr auto Exp = [](CheckedSteps& s, double u, double) { return s.Exp(u); };
+constexpr auto Ln = [](CheckedSteps& s, double u, double) { return s.Ln(u); };
+constexpr auto Log10 = [](CheckedSteps& s, double u, double) {
     const double lu = s.Ln(u);
     return s.Div(lu, s.Ln(10));
-}
-double Log2(CheckedSteps& s, double u, double) {
+};
+constexpr auto Log2 = [](CheckedSteps& s, double u, double) {
     const double lu = s.Ln(u);
     return s.Div(lu, s.Ln(2));
-}
-double Logn(CheckedSteps& s, double u, double w) {
+};
+constexpr auto Logn = [](CheckedSteps& s, double u, double w) {
     const double lw = s.Ln(w); // the base's logarithm first
     const double lu = s.Ln(u);
     return s.Div(lu, lw);
-}
-double Min(CheckedSteps&, double u, double w) {
-    return u < w ? u : w;
-}
-double Max(CheckedSteps&, double u, double w) {
-    return u > w ? u : w;
-}
-double Mod(CheckedSteps& s, double u, double w) {
-    return s.IntegerRemainder(u, w);
-}
-double Graus(CheckedSteps& s, double u, double) {
+};
+constexpr auto Min = [](CheckedSteps&, double u, double w) { return u < w ? u : w; };
+constexpr auto Max = [](CheckedSteps&, double u, double w) { return u > w ? u : w; };
+constexpr auto Mod = [](CheckedSteps& s, double u, double w) { return s.IntegerRemainder(u, w); };
+constexpr auto Graus = [](CheckedSteps& s, double u, double) {
     return s.Mul(u, kDegreesPerRadian);
-}
-double Rad(CheckedSteps& s, double u, double) {
-    return s.Mul(u, kRadiansPerDegree);
-}
+};
+constexpr auto Rad = [](CheckedSteps& s, double u, double) { return s.Mul(u, kRadiansPerDegree); };
 
 // ---- trigonometric ----
-double Sin(CheckedSteps& s, double u, double) {
-    return s.Sin(u);
-}
-double Cos(CheckedSteps& s, double u, double) {
-    return s.Cos(u);
-}
-double Tan(CheckedSteps& s, double u, double) {
-    return s.Tan(u);
-}
-double Sec(CheckedSteps& s, double u, double) {
-    return s.Div(1, s.Cos(u));
-}
-double Cosec(CheckedSteps& s, double u, double) {
-    return s.Div(1, s.Sin(u));
-}
-double Cotg(CheckedSteps& s, double u, double) {
-    return s.Div(1, s.Tan(u));
-}
+constexpr auto Sin = [](CheckedSteps& s, double u, double) { return s.Sin(u); };
+constexpr auto Cos = [](CheckedSteps& s, double u, double) { return s.Cos(u); };
+constexpr auto Tan = [](CheckedSteps& s, double u, double) { return s.Tan(u); };
+constexpr auto Sec = [](CheckedSteps& s, double u, double) { return s.Div(1, s.Cos(u)); };
+constexpr auto Cosec = [](CheckedSteps& s, double u, double) { return s.Div(1, s.Sin(u)); };
+constexpr auto Cotg = [](CheckedSteps& s, double u, double) { return s.Div(1, s.Tan(u)); };
 
 // ---- inverse trigonometric ----
-double Arctg(CheckedSteps& s, double u, double) {
-    return s.Atan(u);
-}
-double Arcsin(CheckedSteps& s, double u, double) {
+constexpr auto Arctg = [](CheckedSteps& s, double u, double) { return s.Atan(u); };
+constexpr auto Arcsin = [](CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(1, s.Mul(u, u)));
     return s.Atan(s.Div(u, root));
-}
-double Arccos(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arccos = [](CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(1, s.Mul(u, u)));
     const double angle = s.Atan(s.Div(-u, root));
     return s.Add(angle, HalfPi(s));
-}
-double Arcsec(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arcsec = [](CheckedSteps& s, double u, double) {
     const double angle = s.Atan(s.Sqrt(s.Sub(s.Mul(u, u), 1)));
     const double shifted = s.Mul(s.Sub(angle, HalfPi(s)), Sgn(u));
     return s.Add(shifted, HalfPi(s));
-}
-double Arccosec(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arccosec = [](CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(s.Mul(u, u), 1));
     return s.Mul(Sgn(u), s.Atan(s.Div(1, root)));
-}
-double Arccotg(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arccotg = [](CheckedSteps& s, double u, double) {
     const double half = HalfPi(s);
     return s.Sub(half, s.Atan(u));
-}
+};
 
 // ---- hyperbolic, E = e^u and F = e^-u ----
-double Sinh(CheckedSteps& s, double u, double) {
+constexpr auto Sinh = [](CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(s.Sub(e, F(s, u)), 2);
-}
-double Cosh(CheckedSteps& s, double u, double) {
+};
+constexpr auto Cosh = [](CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(s.Add(e, F(s, u)), 2);
-}
+};
 // The quotients below use E and F on both sides. Computed a second time for
 // the second side they are the same doubles and pass the same checks, so
 // each is computed once.
-double Tgh(CheckedSteps& s, double u, double) {
+constexpr auto Tgh = [](CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     const double f = F(s, u);
     const double top = s.Sub(e, f);
     return s.Div(top, s.Add(e, f));
-}
-double Sech(CheckedSteps& s, double u, double) {
+};
+constexpr auto Sech = [](CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(2, s.Add(e, F(s, u)));
-}
-double Cosech(CheckedSteps& s, double u, double) {
+};
+constexpr auto Cosech = [](CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     return s.Div(2, s.Sub(e, F(s, u)));
-}
-double Cotgh(CheckedSteps& s, double u, double) {
+};
+constexpr auto Cotgh = [](CheckedSteps& s, double u, double) {
     const double e = E(s, u);
     const double f = F(s, u);
     const double top = s.Add(e, f);
     return s.Div(top, s.Sub(e, f));
-}
+};
 
 // ---- inverse hyperbolic ----
-double Arcsinh(CheckedSteps& s, double u, double) {
+constexpr auto Arcsinh = [](CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Add(s.Mul(u, u), 1));
     return s.Ln(s.Add(u, root));
-}
-double Arccosh(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arccosh = [](CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Sub(s.Mul(u, u), 1));
     return s.Ln(s.Add(u, root));
-}
-double Arctgh(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arctgh = [](CheckedSteps& s, double u, double) {
     const double top = s.Add(u, 1);
     const double ratio = s.Div(top, s.Sub(1, u));
     return s.Div(s.Ln(ratio), 2);
-}
-double Arcsech(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arcsech = [](CheckedSteps& s, double u, double) {
     const double top = s.Add(s.Sqrt(s.Sub(1, s.Mul(u, u))), 1);
     return s.Ln(s.Div(top, u));
-}
-double Arccosech(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arccosech = [](CheckedSteps& s, double u, double) {
     const double root = s.Sqrt(s.Add(s.Mul(u, u), 1));
     const double top = s.Add(s.Mul(Sgn(u), root), 1);
     return s.Ln(s.Div(top, u));
-}
-double Arccotgh(CheckedSteps& s, double u, double) {
+};
+constexpr auto Arccotgh = [](CheckedSteps& s, double u, double) {
     const double top = s.Add(u, 1);
     const double ratio = s.Div(top, s.Sub(u, 1));
     return s.Div(s.Ln(ratio), 2);
-}
+};
 
-// ---- random: each re-seeds from the clock, then draws ----
-double Rnd(CheckedSteps&, double u, double, RandomGenerator& random) {
-    random.ReseedFromClock();
-    if (u < 0)
-        return random.Fixed(u);
-    if (u == 0)
-        return random.Last();
-    return random.Next();
-}
-double Rand(CheckedSteps& s, double u, double, RandomGenerator& random) {
-    random.ReseedFromClock();
+// ---- random: ScalarDrawing has re-seeded from the clock, they draw ----
+constexpr auto Rnd = [](CheckedSteps&, double u, double, RandomGenerator& random) -> double {
+    return u < 0 ? random.Fixed(u) : (u == 0 ? random.Last() : random.Next());
+};
+constexpr auto Rand = [](CheckedSteps& s, double u, double, RandomGenerator& random) {
     return std::floor(s.Mul(random.Next(), u));
-}
-double Random(CheckedSteps& s, double u, double w, RandomGenerator& random) {
-    random.ReseedFromClock();
+};
+constexpr auto Random = [](CheckedSteps& s, double u, double w, RandomGenerator& random) {
     const double r = random.Next();
     return s.Add(u, s.Mul(r, s.Sub(w, u)));
-}
+};
 
 // ---- the binary operators ----
-double Plus(CheckedSteps& s, double u, double w) {
-    return s.Add(u, w);
-}
-double Minus(CheckedSteps& s, double u, double w) {
-    return s.Sub(u, w);
-}
-double Times(CheckedSteps& s, double u, double w) {
-    return s.Mul(u, w);
-}
-double Divide(CheckedSteps& s, double u, double w) {
-    return s.Div(u, w);
-}
-double IntegerDivide(CheckedSteps& s, double u, double w) {
+constexpr auto Plus = [](CheckedSteps& s, double u, double w) { return s.Add(u, w); };
+constexpr auto Minus = [](CheckedSteps& s, double u, double w) { return s.Sub(u, w); };
+constexpr auto Times = [](CheckedSteps& s, double u, double w) { return s.Mul(u, w); };
+constexpr auto Divide = [](CheckedSteps& s, double u, double w) { return s.Div(u, w); };
+constexpr auto IntegerDivide = [](CheckedSteps& s, double u, double w) {
     return s.IntegerQuotient(u, w);
-}
-double Power(CheckedSteps& s, double u, double w) {
-    return s.Pow(u, w);
-}
+};
+constexpr auto Power = [](CheckedSteps& s, double u, double w) { return s.Pow(u, w); };
 
 // Every call token, in the order the tokens are compared. Portuguese and
 // English spellings share one formula.
-constexpr std::array<Formula, kFormulaCount> kTable{{
-    Entry<Abs>("abs("),
-    Entry<SgnF>("sgn("),
-    Entry<Int>("int("),
-    Entry<Fix>("fix("),
-    Entry<Mant>("mant("),
-    Entry<Sqr>("sqr("),
-    Entry<Exp>("exp("),
-    Entry<Ln>("log("),
-    Entry<Ln>("ln("),
-    Entry<Log10>("log10("),
-    Entry<Log2>("log2("),
-    Entry<Logn>("logn(", kReadsLast),
-    Entry<Min>("min(", kReadsLast),
-    Entry<Max>("max(", kReadsLast),
-    Entry<Mod>("mod(", kReadsLast),
-    Entry<Graus>("graus("),
+constexpr std::array<Formula, kFormulaCount> kTable = {
+    // elementary
+    Entry<Abs>("abs("), Entry<SgnF>("sgn("), Entry<Int>("int("), Entry<Fix>("fix("),
+    Entry<Mant>("mant("), Entry<Sqr>("sqr("), Entry<Exp>("exp("), Entry<Ln>("log("),
+    Entry<Ln>("ln("), Entry<Log10>("log10("), Entry<Log2>("log2("),
+    Entry<Logn>("logn(", kReadsLast), Entry<Min>("min(", kReadsLast),
+    Entry<Max>("max(", kReadsLast), Entry<Mod>("mod(", kReadsLast), Entry<Graus>("graus("),
     Entry<Rad>("rad("),
-    Entry<Sin>("sin("),
-    Entry<Sin>("sen("),
-    Entry<Cos>("cos("),
-    Entry<Tan>("tan("),
-    Entry<Tan>("tg("),
-    Entry<Sec>("sec("),
-    Entry<Cosec>("cosec("),
-    Entry<Cotg>("cotg("),
+    // trigonometric
+    Entry<Sin>("sin("), Entry<Sin>("sen("), Entry<Cos>("cos("), Entry<Tan>("tan("),
+    Entry<Tan>("tg("), Entry<Sec>("sec("), Entry<Cosec>("cosec("), Entry<Cotg>("cotg("),
     Entry<Cotg>("cotan("),
-    Entry<Arctg>("arctg("),
-    Entry<Arctg>("atn("),
-    Entry<Arcsin>("arcsin("),
-    Entry<Arcsin>("arcsen("),
-    Entry<Arccos>("arccos("),
-    Entry<Arcsec>("arcsec("),
-    Entry<Arccosec>("arccosec("),
-    Entry<Arccotg>("arccotg("),
-    Entry<Arccotg>("arccotan("),
-    Entry<Sinh>("sinh("),
-    Entry<Sinh>("senh("),
-    Entry<Cosh>("cosh("),
-    Entry<Tgh>("tgh("),
-    Entry<Tgh>("tanh("),
-    Entry<Sech>("sech("),
-    Entry<Cosech>("cosech("),
-    Entry<Cotgh>("cotgh("),
+    // inverse trigonometric
+    Entry<Arctg>("arctg("), Entry<Arctg>("atn("), Entry<Arcsin>("arcsin("),
+    Entry<Arcsin>("arcsen("), Entry<Arccos>("arccos("), Entry<Arcsec>("arcsec("),
+    Entry<Arccosec>("arccosec("), Entry<Arccotg>("arccotg("), Entry<Arccotg>("arccotan("),
+    // hyperbolic
+    Entry<Sinh>("sinh("), Entry<Sinh>("senh("), Entry<Cosh>("cosh("), Entry<Tgh>("tgh("),
+    Entry<Tgh>("tanh("), Entry<Sech>("sech("), Entry<Cosech>("cosech("), Entry<Cotgh>("cotgh("),
     Entry<Cotgh>("cotanh("),
-    Entry<Arcsinh>("arcsinh("),
-    Entry<Arcsinh>("arcsenh("),
-    Entry<Arccosh>("arccosh("),
-    Entry<Arctgh>("arctgh("),
-    Entry<Arctgh>("arctanh("),
-    Entry<Arcsech>("arcsech("),
-    Entry<Arccosech>("arccosech("),
-    Entry<Arccotgh>("arccotgh("),
-    Entry<Arccotgh>("arccotanh("),
-    EntryDrawing<Rnd>("rnd("),
-    EntryDrawing<Rand>("rand("),
+    // inverse hyperbolic
+    Entry<Arcsinh>("arcsinh("), Entry<Arcsinh>("arcsenh("), Entry<Arccosh>("arccosh("),
+    Entry<Arctgh>("arctgh("), Entry<Arctgh>("arctanh("), Entry<Arcsech>("arcsech("),
+    Entry<Arccosech>("arccosech("), Entry<Arccotgh>("arccotgh("), Entry<Arccotgh>("arccotanh("),
+    // random
+    EntryDrawing<Rnd>("rnd("), EntryDrawing<Rand>("rand("),
     EntryDrawing<Random>("random(", kReadsLast),
     // The operators, in the order of TokenKind from Plus to Power.
-    Entry<Plus>("+", kReadsLast),
-    Entry<Minus>("-", kReadsLast),
-    Entry<Times>("*", kReadsLast),
-    Entry<Divide>("/", kReadsLast),
-    Entry<IntegerDivide>("\\", kReadsLast),
-    Entry<Mod>("%", kReadsLast),
-    Entry<Power>("^", kReadsLast),
-}};
+    Entry<Plus>("+", kReadsLast), Entry<Minus>("-", kReadsLast), Entry<Times>("*", kReadsLast),
+    Entry<Divide>("/", kReadsLast), Entry<IntegerDivide>("\\", kReadsLast),
+    Entry<Mod>("%", kReadsLast), Entry<Power>("^", kReadsLast)};
 
 } // namespace
 
