@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <tuple>
 
 using namespace quivela::expression;
 
@@ -141,23 +140,19 @@ public:
     // The innermost "(" or call around token i, -1 at the top.
     int Opener(int i) const { return opener_[std::size_t(i)]; }
 
+    // The other end of the group or call that opens or closes at token i,
+    // i itself for any other token.
+    int Partner(int i) const { return match_[std::size_t(i)] >= 0 ? match_[std::size_t(i)] : i; }
+
     // The operand that ends with token i: a group or call when it is a ")".
-    TextSpan EndingAt(int i) const {
-        const int from = At(i).kind == TokenKind::Close && match_[std::size_t(i)] >= 0
-                             ? match_[std::size_t(i)]
-                             : i;
-        return Between(At(from), At(i));
-    }
+    TextSpan EndingAt(int i) const { return Between(At(std::min(i, Partner(i))), At(i)); }
 
     // The operand that starts with token i, with the products the parser
     // inserted after a number: "2x" and "3sen(x)" are one operand.
     TextSpan StartingAt(int i) const {
         int last = i;
         for (;;) {
-            const TokenKind kind = At(last).kind;
-            if ((kind == TokenKind::Open || kind == TokenKind::Call) &&
-                match_[std::size_t(last)] >= 0)
-                last = match_[std::size_t(last)];
+            last = std::max(last, Partner(last));
             const bool inserted = last + 2 < int(tokens_.size()) &&
                                   At(last + 1).kind == TokenKind::Times &&
                                   At(last + 1).begin == At(last + 1).end;
@@ -175,10 +170,7 @@ public:
         // argument of nested calls stays linear.
         int last = i;
         for (;;) {
-            const TokenKind kind = At(last).kind;
-            if ((kind == TokenKind::Open || kind == TokenKind::Call) &&
-                match_[std::size_t(last)] > last)
-                last = match_[std::size_t(last)];
+            last = std::max(last, Partner(last));
             const int next = last + 1;
             if (next >= int(tokens_.size()) || next == match_[std::size_t(call)] ||
                 (At(next).kind == TokenKind::Separator && Opener(next) == call))
@@ -202,9 +194,7 @@ public:
         : parsed_(parsed), operands_(parsed), drops_(std::move(drops)),
           named_(parsed.tokens.size(), false), outOfOrder_(named_), notNumber_(named_) {
         std::erase_if(drops_, [](const Drop& d) { return d.kind == DropKind::IgnoredCharacter; });
-        auto key = [](const Drop& d) { return std::tuple(d.at, d.kind, d.other); };
-        std::sort(drops_.begin(), drops_.end(),
-                  [&](const Drop& a, const Drop& b) { return key(a) < key(b); });
+        std::sort(drops_.begin(), drops_.end());
         drops_.erase(std::unique(drops_.begin(), drops_.end()), drops_.end());
         // Tokens a drop already tells of: a value left over there is no news.
         for (const Drop& d : drops_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -43,17 +44,18 @@ enum class DropKind : std::uint8_t {
 };
 
 struct Drop {
-    DropKind kind;
     int at;
+    DropKind kind;
     int other = -1;
 
-    bool operator==(const Drop&) const = default;
+    // In text order, then by kind.
+    auto operator<=>(const Drop&) const = default;
 };
 
 struct DropRecord {
     std::vector<Drop> drops;
 
-    void Add(DropKind kind, int at, int other = -1) { drops.push_back(Drop{kind, at, other}); }
+    void Add(DropKind kind, int at, int other = -1) { drops.push_back(Drop{at, kind, other}); }
 };
 
 } // namespace quivela::expression
