@@ -4,7 +4,9 @@
 
 namespace quivela::expression {
 
-// Uniform single-precision numbers in [0, 1) (SplitMix64 underneath).
+// Uniform single-precision numbers in [0, 1) (SplitMix64 underneath). Defined
+// out of line: inlined into the plan's dispatch loop, Next made every step
+// of every plan dearer.
 class RandomGenerator {
 public:
     explicit RandomGenerator(std::uint64_t seed);
