@@ -396,8 +396,8 @@ void ReductionWalk<Machine, Search, Recorder>::CallCase(int p, int nameToken, in
         search_.Empty(p);
 }
 
-// The searches through the index of filled slots, which makes a whole
-// evaluation linear in the number of tokens.
+// The searches through the index of filled slots: a whole evaluation is
+// linear in the number of tokens.
 struct IndexedSearch {
     FilledSlots& filled;
     template <class S> int Next(int position, std::span<const S>) { return filled.Next(position); }
@@ -405,22 +405,20 @@ struct IndexedSearch {
     void Empty(int position) { filled.Empty(position); }
 };
 
-// How one evaluation ended, by either route: of one sample, or of one
-// sample of a block. In this order: the values first, then the ends with
-// none, so that comparisons tell them apart.
+// How one evaluation of a sample ended, by either route; in this order, so
+// that comparisons tell the ends with a value from those without.
 enum class End : std::uint8_t {
     Value,             // the value is there
     ValueAfterFault,   // the same, but a step passed over a domain fault
     NoValue,           // no filled slot was left: the previous result stays
     NoValueAfterFault, // the same, after a domain fault
     Raised,            // an error is raised
-    Fallback,          // the plan cannot take this evaluation: the general
-                       // reduction must (in a block: the sample must be run on
-                       // its own); draws made count for nothing (a caller whose
-                       // plan draws puts the generator back)
+    Fallback,          // the plan cannot take it: the general reduction must (a
+                       // sample of a block: run on its own), and its draws count
+                       // for nothing
 };
 
-// The end of an evaluation that raised nothing and stood in for nothing.
+// The end of an evaluation that neither raised nor fell back.
 constexpr End Ended(bool hasValue, bool afterFault) {
     if (hasValue)
         return afterFault ? End::ValueAfterFault : End::Value;
@@ -468,7 +466,7 @@ public:
 
     ErrorCode error = ErrorCode::None; // of the step that raises
     bool passedOver = false;           // a step passed over a domain fault
-    Outcome outcome;                   // of the walk that raised
+    Outcome outcome;                   // of a walk that raised
 
 private:
     // The value of a table entry; a missing one (-1) raises unknown variable.
@@ -477,8 +475,7 @@ private:
     const ReductionContext& context_;
 };
 
-// Runs the walk that evaluates over `working` with searches by `search`, set
-// up here, and tells what it ended with.
+// Runs the walk that evaluates over `working`, searching by `search`.
 template <class Search, class Recorder = NoRecorder>
 Outcome Reduce(const ParsedExpression& parsed, const ReductionContext& context,
                std::vector<Slot>& working, Search& search, Recorder recorder = {}) {
@@ -497,7 +494,7 @@ Outcome Reduce(const ParsedExpression& parsed, const ReductionContext& context,
 // has grown to the expression's size.
 class GeneralReduction {
 public:
-    // Builds the initial slot image of a freshly parsed expression.
+    // The initial slots of a freshly parsed expression.
     void Prepare(const ParsedExpression& parsed);
 
     // One evaluation, telling `recorder` what it passes over.
