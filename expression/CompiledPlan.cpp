@@ -157,25 +157,23 @@ void CompiledPlan::Compile(const ParsedExpression& parsed) {
 }
 
 int CompiledPlan::VariantAfter(const ParsedExpression& parsed, int variant, int step) {
-    int following = -1;
+    const auto usable = [&](int v) {
+        return variants_[static_cast<std::size_t>(v)].usable ? v : -1;
+    };
     for (const auto& [failingStep, known] : variants_[static_cast<std::size_t>(variant)].next)
-        if (failingStep == step) {
-            following = known;
-            break;
-        }
-    if (following < 0) {
-        if (variants_.size() >= kMaxVariants)
-            return -1;
-        Variant fresh;
-        fresh.failing = variants_[static_cast<std::size_t>(variant)].failing;
-        fresh.failing.push_back(step);
-        PlanMachine(parsed, *this, fresh).Build(false);
-        MarkRuns(fresh);
-        variants_.push_back(std::move(fresh));
-        following = static_cast<int>(variants_.size()) - 1;
-        variants_[static_cast<std::size_t>(variant)].next.emplace_back(step, following);
-    }
-    return variants_[static_cast<std::size_t>(following)].usable ? following : -1;
+        if (failingStep == step)
+            return usable(known);
+    if (variants_.size() >= kMaxVariants)
+        return -1;
+    Variant fresh;
+    fresh.failing = variants_[static_cast<std::size_t>(variant)].failing;
+    fresh.failing.push_back(step);
+    PlanMachine(parsed, *this, fresh).Build(false);
+    MarkRuns(fresh);
+    variants_.push_back(std::move(fresh));
+    const int following = static_cast<int>(variants_.size()) - 1;
+    variants_[static_cast<std::size_t>(variant)].next.emplace_back(step, following);
+    return usable(following);
 }
 
 } // namespace quivela::expression
