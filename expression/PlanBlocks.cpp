@@ -87,6 +87,7 @@ void PlanBlocks::Prepare(CompiledPlan& plan, const VariableTable& variables,
     columns_.assign(registers.size() * block, 0.0);
     failedAt_.resize(block);
     faults_.resize(block);
+    lanes_.resize(block);
     failedAtWritten_ = true;
     every_.resize(block);
     for (std::size_t j = 0; j < block; ++j)
@@ -100,15 +101,13 @@ void PlanBlocks::Prepare(CompiledPlan& plan, const VariableTable& variables,
 }
 
 bool PlanBlocks::Run(const ParsedExpression& parsed, const double* xs, std::size_t count,
-                     double* values, End* lanes) {
+                     double* values) {
     if (swept_ >= 0)
         std::copy_n(xs, count, columns_.data() + static_cast<std::size_t>(swept_) * block_);
     lastCount_ = count;
     passedOver_.clear();
-    clean_ = false;
-    RunLanes(parsed, 0, 0, std::span<const std::int32_t>(every_.data(), count), values, lanes,
-             false);
-    return clean_;
+    return RunLanes(parsed, 0, 0, std::span<const std::int32_t>(every_.data(), count), values,
+                    false);
 }
 
 // The operations k .. end-1, a run of arithmetic, without checks; when a
@@ -159,10 +158,12 @@ bool PlanBlocks::RunArithmetic(const CompiledPlan::Variant& variant, std::size_t
 }
 
 // Runs variant `variant` from instruction `pc` for the samples in `list`, and
-// the samples that pass over a fault on in the variant that follows it.
-void PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size_t pc,
-                          std::span<const std::int32_t> list, double* values, End* lanes,
-                          bool afterFault) {
+// the samples that pass over a fault on in the variant that follows it. True
+// when every sample of the whole block has its value, with no fault: the
+// lanes are then not written.
+bool PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size_t pc,
+                          std::span<const std::int32_t> list, double* values, bool afterFault) {
+    End* const lanes = lanes_.data();
     std::int32_t* const failedAt = failedAt_.data();
     Fault* const faults = faults_.data();
     // The whole block runs without a list of samples.
@@ -228,13 +229,11 @@ void PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size
             const double* column = Column(result);
             ForLanes(l, n, [&](std::size_t j) { values[j] = column[j]; });
         }
-        if (dense && !afterFault && result >= 0) {
-            clean_ = true; // every sample has its value: the lanes are not read
-            return;
-        }
+        if (dense && !afterFault && result >= 0)
+            return true;
         const End lane = Ended(result >= 0, afterFault);
         ForLanes(l, n, [&](std::size_t j) { lanes[j] = lane; });
-        return;
+        return false;
     }
     ForLanes(all, list.size(), [&](std::size_t j) { lanes[j] = End::Fallback; });
 
@@ -268,11 +267,11 @@ void PlanBlocks::RunLanes(const ParsedExpression& parsed, int variant, std::size
             group.push_back(passedOver[last].second);
         const int following = plan_->VariantAfter(parsed, variant, step);
         if (following >= 0)
-            RunLanes(parsed, following, static_cast<std::size_t>(step) + 1, group, values, lanes,
-                     true);
+            RunLanes(parsed, following, static_cast<std::size_t>(step) + 1, group, values, true);
         first = last;
     }
     passedOver.resize(mine);
+    return false;
 }
 
 } // namespace quivela::expression

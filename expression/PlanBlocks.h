@@ -28,14 +28,14 @@ public:
     void Prepare(CompiledPlan& plan, const VariableTable& variables, std::span<const int> bindings,
                  int swept);
     // `xs` holds the swept variable's values for `count` <= Size() samples.
-    // True when every sample of the block has its value, with no fault: the
-    // lanes are then not written.
-    bool Run(const ParsedExpression& parsed, const double* xs, std::size_t count, double* values,
-             End* lanes);
+    // True when every sample of the block has its value, with no fault;
+    // otherwise Lane(j) tells how sample j ended.
+    bool Run(const ParsedExpression& parsed, const double* xs, std::size_t count, double* values);
+    End Lane(std::size_t j) const { return lanes_[j]; }
 
 private:
-    void RunLanes(const ParsedExpression& parsed, int variant, std::size_t pc,
-                  std::span<const std::int32_t> list, double* values, End* lanes, bool afterFault);
+    bool RunLanes(const ParsedExpression& parsed, int variant, std::size_t pc,
+                  std::span<const std::int32_t> list, double* values, bool afterFault);
     bool RunArithmetic(const CompiledPlan::Variant& variant, std::size_t k, std::size_t end,
                        const std::int32_t* lanes, std::size_t n);
     double* Column(int reg) { return columns_.data() + static_cast<std::size_t>(reg) * block_; }
@@ -44,11 +44,11 @@ private:
     std::vector<double> columns_;        // Size() doubles per register
     std::vector<std::int32_t> failedAt_; // per sample of a block: first failing step, or -1
     std::vector<Fault> faults_;
+    std::vector<End> lanes_; // per sample of a block, unless it ran through
     std::vector<std::pair<std::int32_t, std::int32_t>> passedOver_; // (step, sample) per level
     std::size_t lastCount_ = 0;       // samples of the block being run
     std::size_t block_ = 0;           // Size() when the columns were prepared
     std::vector<std::int32_t> every_; // 0 .. block_-1: the list of a whole block
-    bool clean_ = false;              // the block ran through without a fault
     bool failedAtWritten_ = true;     // failedAt_ may hold marks of an earlier run
     int swept_ = -1;
 };

@@ -125,14 +125,13 @@ void EquationState::SolveInBlocks(SampleRun& run, int handle, std::span<const do
             swept = static_cast<int>(k);
     blocks.Prepare(plan, variables, bindings, swept);
     const std::size_t block = PlanBlocks::Size(plan);
-    const auto lanes = std::make_unique<End[]>(block);
     for (std::size_t i = 1; i < xs.size();) {
         const std::size_t n = std::min(block, xs.size() - i);
         const double* blockXs = xs.data() + i;
         // The plan writes the values of the block in place; the loop below
         // puts the kept result where a sample has none.
         double* const results = values + i;
-        if (blocks.Run(parsed, blockXs, n, results, lanes.get())) {
+        if (blocks.Run(parsed, blockXs, n, results)) {
             std::fill_n(flags + i, n, false);
             i += n;
             reductions += static_cast<int>(n);
@@ -146,7 +145,7 @@ void EquationState::SolveInBlocks(SampleRun& run, int handle, std::span<const do
         bool keptUndefined = undefined;
         int evaluations = reductions;
         for (std::size_t j = 0; j < n; ++j, ++i) {
-            const End lane = lanes[j];
+            const End lane = blocks.Lane(j);
             if (lane == End::Fallback) [[unlikely]] {
                 result = kept;
                 reductions = evaluations;
