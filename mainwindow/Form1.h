@@ -67,6 +67,10 @@ private:
     void DesenharF_Click() { PlotFunction(F); }
     void DesenharG_Click() { PlotFunction(G); }
     void PlotFunction(Graph g);
+    // Plots text into the graph's views with a new expression object and
+    // tells the graph's warning sign whether any abscissa had a value.
+    // Raises what Plotter::Plot raises.
+    void PlotText(Graph g, const QString& text);
     void Apagar_Click(Graph g);
     void EixosRad_Click(Graph g);
     void CorDoFundo_Click(Graph g);
