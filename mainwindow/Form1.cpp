@@ -78,7 +78,6 @@ void Form1::Form_Load() {
     // The curve colours (blue, blue, red) are preset by the colour store.
     eixosEmUnidades_.fill(false);
     desenhado_.fill(false);
-    ampliado_.fill(false);
 }
 
 void Form1::Form_Activate() {
@@ -271,7 +270,10 @@ void Form1::CorDoGrafico_Click(Graph g) {
 
 void Form1::Ampliar_Click(Graph g) {
     enlargers_[g]->Toggle();
-    ampliado_[g] = enlargers_[g]->Enlarged();
+}
+
+bool Form1::Ampliado(Graph g) const {
+    return enlargers_[g]->Enlarged();
 }
 
 // --- The operation, coordinate lines and the pointer readout ---------------
