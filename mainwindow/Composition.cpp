@@ -133,8 +133,8 @@ double Composition::ValueAt(clsEquation& equation, const QString& text, double x
     } catch (const EngineError& error) {
         throw Failure::FromEngine(error);
     }
-    // The object passes over domain faults (sqr(-1)) and keeps its previous
-    // result; that number is not this text's value, so it is not handed on.
+    // No value at x (a domain fault passed over, as in sqr(-1), or nothing
+    // left to evaluate): the command stops rather than use some other number.
     if (!value)
         throw Failure(kUndefinedValue, UndefinedDescription(text));
     return *value;
