@@ -23,10 +23,8 @@ qsizetype UnitsOf(const QByteArray& utf8, std::size_t from, std::size_t to) {
         .size();
 }
 
-// Characters as the engine counts them.
-qsizetype Characters(const QByteArray& utf8) {
-    return static_cast<qsizetype>(
-        clsEquation::Characters(std::string_view(utf8.constData(), std::size_t(utf8.size()))));
+std::string_view Bytes(const QByteArray& utf8) {
+    return std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 // outer with every token the parser reads as the variable x replaced by
@@ -41,13 +39,13 @@ qsizetype Characters(const QByteArray& utf8) {
 QString ReplaceVariableX(const QString& outer, const QString& inner) {
     const QByteArray utf8 = outer.toUtf8();
     const QString replacement = QLatin1Char('(') + inner + QLatin1Char(')');
-    const qsizetype replacementCharacters = Characters(replacement.toUtf8());
-    const auto longest = static_cast<qsizetype>(clsEquation::LongestText);
+    // Characters as the engine counts them.
+    const std::size_t replacementCharacters = clsEquation::Characters(Bytes(replacement.toUtf8()));
     QString result;
     std::size_t byte = 0; // byte offset in utf8 up to which outer has been copied
     qsizetype unit = 0;   // the same place in outer's UTF-16 units
-    qsizetype characters = 0;
-    const std::string_view bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    std::size_t characters = 0;
+    const std::string_view bytes = Bytes(utf8);
     for (const TextSpan& span : VariableSpans(bytes, "x")) {
         const std::size_t end = span.begin + span.length;
         if (span.begin < byte || end > bytes.size())
@@ -55,11 +53,11 @@ QString ReplaceVariableX(const QString& outer, const QString& inner) {
         const QStringView before = QStringView(outer).sliced(unit, UnitsOf(utf8, byte, span.begin));
         result += before;
         result += replacement;
-        characters += Characters(utf8.sliced(qsizetype(byte), qsizetype(span.begin - byte))) +
-                      replacementCharacters;
+        characters +=
+            clsEquation::Characters(bytes.substr(byte, span.begin - byte)) + replacementCharacters;
         unit += before.size() + UnitsOf(utf8, span.begin, end);
         byte = end;
-        if (characters > longest)
+        if (characters > clsEquation::LongestText)
             return result;
     }
     result += QStringView(outer).sliced(unit);
@@ -128,15 +126,15 @@ QString Composition::UndefinedDescription(const QString& text) {
 
 double Composition::ValueAt(clsEquation& equation, const QString& text, double x) {
     const QByteArray utf8 = text.toUtf8();
-    equation.SetEquation(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    equation.SetEquation(Bytes(utf8));
     std::optional<double> value;
     try {
         value = equation.ValueAt("x", x);
     } catch (const EngineError& error) {
         throw Failure::FromEngine(error);
     }
-    // The object passes over domain faults (sqr(-1)) and keeps its previous
-    // result; that number is not this text's value, so it is not handed on.
+    // No value at x (a domain fault passed over, as in sqr(-1), or nothing
+    // left to evaluate): the command stops rather than use some other number.
     if (!value)
         throw Failure(kUndefinedValue, UndefinedDescription(text));
     return *value;

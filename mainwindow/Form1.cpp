@@ -78,7 +78,6 @@ void Form1::Form_Load() {
     // The curve colours (blue, blue, red) are preset by the colour store.
     eixosEmUnidades_.fill(false);
     desenhado_.fill(false);
-    ampliado_.fill(false);
 }
 
 void Form1::Form_Activate() {
@@ -213,12 +212,8 @@ void Form1::PlotFunction(Graph g) {
                                   "representar graficamente."));
         return;
     }
-    const Plotter::Views views{NormalView(g), LiveView(g), EnlargedView(g)};
     try {
-        clsEquation equation;
-        BusyPointer busy;
-        const bool anyValue = Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g));
-        hints_[g]->Plotted(anyValue);
+        PlotText(g, text);
     } catch (const Failure& failure) {
         const QString message = FailureMessage(QString::fromUtf8("Erro na expressão analítica:"),
                                                failure.Description());
@@ -231,6 +226,13 @@ void Form1::PlotFunction(Graph g) {
     }
     desenhado_[g] = true;
     ShowNormalView(g);
+}
+
+void Form1::PlotText(Graph g, const QString& text) {
+    clsEquation equation;
+    BusyPointer busy;
+    const Plotter::Views views{NormalView(g), LiveView(g), EnlargedView(g)};
+    hints_[g]->Plotted(Plotter::Plot(equation, text.toStdString(), views, colours_.Curve(g)));
 }
 
 void Form1::Apagar_Click(Graph g) {
@@ -268,7 +270,10 @@ void Form1::CorDoGrafico_Click(Graph g) {
 
 void Form1::Ampliar_Click(Graph g) {
     enlargers_[g]->Toggle();
-    ampliado_[g] = enlargers_[g]->Enlarged();
+}
+
+bool Form1::Ampliado(Graph g) const {
+    return enlargers_[g]->Enlarged();
 }
 
 // --- The operation, coordinate lines and the pointer readout ---------------
@@ -297,7 +302,6 @@ void Form1::DesenharO_Click() {
         return;
     }
 
-    const Plotter::Views views{NormalView(O), LiveView(O), EnlargedView(O)};
     try {
         if (op) {
             QString parameter;
@@ -308,11 +312,7 @@ void Form1::DesenharO_Click() {
                 Composition::Compose(*op, c_.funcaoF->text(), c_.funcaoG->text(), parameter));
         }
         ShowLiveView(O);
-        clsEquation equation;
-        BusyPointer busy;
-        const bool anyValue =
-            Plotter::Plot(equation, c_.funcao->text().toStdString(), views, colours_.Curve(O));
-        hints_[O]->Plotted(anyValue);
+        PlotText(O, c_.funcao->text());
     } catch (const Failure& failure) {
         // As for f and g: the blank live view must not hide the axes.
         ShowNormalView(O);

@@ -33,7 +33,8 @@ public:
     ColourStore& Colours() { return colours_; }
     bool Desenhado(Graph g) const { return desenhado_[g]; }
     bool EixosEmUnidades(Graph g) const { return eixosEmUnidades_[g]; }
-    bool Ampliado(Graph g) const { return ampliado_[g]; }
+    // AmpliadoF/G/O: the enlarged view is shown, as its enlarger holds it.
+    bool Ampliado(Graph g) const;
 
 signals:
     void InstructionsRequested();
@@ -67,6 +68,10 @@ private:
     void DesenharF_Click() { PlotFunction(F); }
     void DesenharG_Click() { PlotFunction(G); }
     void PlotFunction(Graph g);
+    // Plots text into the graph's views with a new expression object and
+    // tells the graph's warning sign whether any abscissa had a value.
+    // Raises what Plotter::Plot raises.
+    void PlotText(Graph g, const QString& text);
     void Apagar_Click(Graph g);
     void EixosRad_Click(Graph g);
     void CorDoFundo_Click(Graph g);
@@ -103,6 +108,4 @@ private:
     std::array<bool, 3> eixosEmUnidades_{};
     // DesenhadoF/G/O: the graph is drawn (gates the coordinate lines).
     std::array<bool, 3> desenhado_{};
-    // AmpliadoF/G/O: the enlarged view is shown.
-    std::array<bool, 3> ampliado_{};
 };

@@ -31,26 +31,26 @@ QString Quoted(const QString& text) {
 // written instead.
 QString IgnoredFix(const QString& c) {
     struct Fix {
-        const char* characters; // any of these, in UTF-8
-        const char* advice;
+        const char16_t* characters; // any of these
+        const char* advice;         // UTF-8
     };
     static const Fix fixes[] = {
-        {"²", "para x² escreva x^2."},
-        {"³", "para x³ escreva x^3."},
-        {"|", "para |x| escreva abs(x)."},
-        {"√", "para √x escreva sqr(x)."},
-        {"π", "escreva pi."},
-        {"!", "não há factorial."},
-        {"×·∙", "para multiplicar escreva *."},
-        {"÷:", "para dividir escreva /."},
-        {"−–—", "escreva o sinal - do teclado."},
-        {";", "para separar os argumentos escreva \",\"."},
-        {"°º", "os ângulos são em radianos; para 30° escreva rad(30)."},
-        {"[]{}", "escreva só os parênteses ( e )."},
-        {"=", "escreva só a expressão em x, sem «y =»."},
+        {u"²", "para x² escreva x^2."},
+        {u"³", "para x³ escreva x^3."},
+        {u"|", "para |x| escreva abs(x)."},
+        {u"√", "para √x escreva sqr(x)."},
+        {u"π", "escreva pi."},
+        {u"!", "não há factorial."},
+        {u"×·∙", "para multiplicar escreva *."},
+        {u"÷:", "para dividir escreva /."},
+        {u"−–—", "escreva o sinal - do teclado."},
+        {u";", "para separar os argumentos escreva \",\"."},
+        {u"°º", "os ângulos são em radianos; para 30° escreva rad(30)."},
+        {u"[]{}", "escreva só os parênteses ( e )."},
+        {u"=", "escreva só a expressão em x, sem «y =»."},
     };
     for (const Fix& fix : fixes)
-        if (QString::fromUtf8(fix.characters).contains(c))
+        if (QStringView(fix.characters).contains(c))
             return QStringLiteral(": ") + QString::fromUtf8(fix.advice);
     return QStringLiteral(".");
 }
