@@ -185,11 +185,10 @@ qreal DrawingWindow::Ratio() const {
 }
 
 double DrawingWindow::DeviceWidth() const {
-    return std::max(1, WindowScale::Pixels(drawWidth_, scale_)) * Ratio();
+    return std::max(1, WindowScale::Pixels(drawWidth_, WindowScale::Of(this))) * Ratio();
 }
 
 void DrawingWindow::ScaleChanged(double scale) {
-    scale_ = scale;
     const int frame = std::max(1, WindowScale::Pixels(kFrameWidth, scale));
     setContentsMargins(frame, frame, frame, frame);
 }
@@ -376,7 +375,8 @@ QFont DrawingWindow::CurrentFont() const {
     QFont font(InstalledFamily(fontName_));
     // Pixel sizes at 96 dpi, whatever the platform reports, at the window's
     // scale.
-    font.setPixelSize(std::max(1, WindowScale::Pixels(PointsToPixels(fontSize_), scale_)));
+    font.setPixelSize(
+        std::max(1, WindowScale::Pixels(PointsToPixels(fontSize_), WindowScale::Of(this))));
     font.setBold(fontBold_);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;

@@ -144,7 +144,6 @@ private:
     double DeviceWidth() const;
 
     int index_;
-    double scale_ = 1.0;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool persistent_ = false;
     QImage image_;
