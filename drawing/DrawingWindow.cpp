@@ -424,23 +424,20 @@ void DrawingWindow::Print(const QString& text) {
 }
 
 QImage DrawingWindow::Image() const {
-    const qreal ratio = Ratio();
-    QImage out(size() * ratio, QImage::Format_RGB32);
-    out.setDevicePixelRatio(ratio);
-    out.fill(palette().window().color());
-    QPainter p(&out);
-    Render(p);
-    return out;
+    return Snapshot(rect(), palette().window().color());
 }
 
 QImage DrawingWindow::Picture() const {
+    return Snapshot(contentsRect(), backColor_); // the border falls outside
+}
+
+QImage DrawingWindow::Snapshot(QRect area, QColor paper) const {
     const qreal ratio = Ratio();
-    const QRect cr = contentsRect();
-    QImage out(cr.size() * ratio, QImage::Format_RGB32);
+    QImage out(area.size() * ratio, QImage::Format_RGB32);
     out.setDevicePixelRatio(ratio);
-    out.fill(backColor_);
+    out.fill(paper);
     QPainter p(&out);
-    p.translate(-cr.topLeft()); // the border falls outside
+    p.translate(-area.topLeft());
     Render(p);
     return out;
 }
