@@ -185,11 +185,10 @@ qreal DrawingWindow::Ratio() const {
 }
 
 double DrawingWindow::DeviceWidth() const {
-    return std::max(1, WindowScale::Pixels(drawWidth_, scale_)) * Ratio();
+    return std::max(1, WindowScale::Pixels(drawWidth_, WindowScale::Of(this))) * Ratio();
 }
 
 void DrawingWindow::ScaleChanged(double scale) {
-    scale_ = scale;
     const int frame = std::max(1, WindowScale::Pixels(kFrameWidth, scale));
     setContentsMargins(frame, frame, frame, frame);
 }
@@ -376,7 +375,8 @@ QFont DrawingWindow::CurrentFont() const {
     QFont font(InstalledFamily(fontName_));
     // Pixel sizes at 96 dpi, whatever the platform reports, at the window's
     // scale.
-    font.setPixelSize(std::max(1, WindowScale::Pixels(PointsToPixels(fontSize_), scale_)));
+    font.setPixelSize(
+        std::max(1, WindowScale::Pixels(PointsToPixels(fontSize_), WindowScale::Of(this))));
     font.setBold(fontBold_);
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
@@ -424,23 +424,20 @@ void DrawingWindow::Print(const QString& text) {
 }
 
 QImage DrawingWindow::Image() const {
-    const qreal ratio = Ratio();
-    QImage out(size() * ratio, QImage::Format_RGB32);
-    out.setDevicePixelRatio(ratio);
-    out.fill(palette().window().color());
-    QPainter p(&out);
-    Render(p);
-    return out;
+    return Snapshot(rect(), palette().window().color());
 }
 
 QImage DrawingWindow::Picture() const {
+    return Snapshot(contentsRect(), backColor_); // the border falls outside
+}
+
+QImage DrawingWindow::Snapshot(QRect area, QColor paper) const {
     const qreal ratio = Ratio();
-    const QRect cr = contentsRect();
-    QImage out(cr.size() * ratio, QImage::Format_RGB32);
+    QImage out(area.size() * ratio, QImage::Format_RGB32);
     out.setDevicePixelRatio(ratio);
-    out.fill(backColor_);
+    out.fill(paper);
     QPainter p(&out);
-    p.translate(-cr.topLeft()); // the border falls outside
+    p.translate(-area.topLeft());
     Render(p);
     return out;
 }

@@ -138,13 +138,15 @@ private:
     // degenerate.
     bool ToDevice(double xf, double yf, QPointF& device) const;
     void Render(QPainter& painter) const;
+    // The part `area` of the window as the user sees it, on `paper` where
+    // nothing is drawn.
+    QImage Snapshot(QRect area, QColor paper) const;
     qreal Ratio() const;
     // A line width or point size in device pixels: the design width at the
     // window's scale, never thinner than one pixel.
     double DeviceWidth() const;
 
     int index_;
-    double scale_ = 1.0;
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
     bool persistent_ = false;
     QImage image_;

@@ -37,10 +37,6 @@ QRect ScaledRect(QRect design, double s) {
             WindowScale::Pixels(design.width(), s), WindowScale::Pixels(design.height(), s)};
 }
 
-QSize ScaledSize(QSize design, double s) {
-    return {WindowScale::Pixels(design.width(), s), WindowScale::Pixels(design.height(), s)};
-}
-
 QFont ScaledFont(QFont font, double s) {
     if (font.pixelSize() > 0)
         font.setPixelSize(std::max(1, WindowScale::Pixels(font.pixelSize(), s)));
@@ -80,9 +76,9 @@ void Resize(QWidget* w, double s, bool isWindow) {
     if (const QVariant font = w->property(kFont); font.isValid())
         w->setFont(ScaledFont(font.value<QFont>(), s));
     if (const QVariant icon = w->property(kIconSize); icon.isValid())
-        static_cast<QAbstractButton*>(w)->setIconSize(ScaledSize(icon.toSize(), s));
+        static_cast<QAbstractButton*>(w)->setIconSize(WindowScale::Pixels(icon.toSize(), s));
     if (const QVariant fixed = w->property(kFixedSize); fixed.isValid())
-        w->setFixedSize(ScaledSize(fixed.toSize(), s));
+        w->setFixedSize(WindowScale::Pixels(fixed.toSize(), s));
     if (isWindow || InLayout(w))
         return;
     QRect rect = ScaledRect(w->property(kGeometry).toRect(), s);
@@ -179,6 +175,10 @@ double Fitting(QSize design, QRect available, QMargins frame) {
 
 int Pixels(double designPixels, double scale) {
     return static_cast<int>(std::lround(designPixels * scale));
+}
+
+QSize Pixels(QSize design, double scale) {
+    return {Pixels(design.width(), scale), Pixels(design.height(), scale)};
 }
 
 double Of(const QWidget* widget) {

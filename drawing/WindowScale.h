@@ -36,6 +36,8 @@ double Fitting(QSize design, QRect available, QMargins frame);
 
 // A design length at a scale, rounded to whole pixels.
 int Pixels(double designPixels, double scale);
+// A design size at a scale, each side rounded on its own.
+QSize Pixels(QSize design, double scale);
 
 // The scale the window holding `widget` is laid out at: 1 unless fitted.
 double Of(const QWidget* widget);

@@ -62,8 +62,7 @@ QImage Paper(QSize size, qreal ratio = 1.0) {
 } // namespace
 
 QImage RenderPage(const HelpPage& page, QSize size, double scale) {
-    const QSize paper(WindowScale::Pixels(size.width(), scale),
-                      WindowScale::Pixels(size.height(), scale));
+    const QSize paper = WindowScale::Pixels(size, scale);
     QImage image = Paper(paper, PixelRatio());
     QTextDocument doc;
     Prepare(doc, page, size.width(), &image, scale);

@@ -1,6 +1,5 @@
 #include "help/MiniGraph.h"
 
-#include "expression/EngineError.h"
 #include "expression/clsEquation.h"
 
 #include <QGuiApplication>
@@ -8,11 +7,11 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
-
-using quivela::expression::EngineError;
 
 namespace {
 
@@ -108,14 +107,32 @@ void DrawLabels(QPainter& p, const GraphSpec& graph, const Mapping& map) {
     }
 }
 
-// The value the engine gives at x, or nothing where the function is not
-// defined there (a passed-over domain fault or a raised error).
-std::optional<double> ValueAt(clsEquation& eq, double x) {
-    try {
-        return eq.ValueAt("x", x);
-    } catch (const EngineError&) {
-        return std::nullopt;
+// The engine's values at count + 1 abscissae spread evenly across the graph,
+// solved in one run: nothing where the function is not defined (a passed-over
+// domain fault, a raised error, a number that is not finite). A raised error
+// costs its own sample only; the run goes on after it.
+std::vector<std::pair<double, std::optional<double>>> Samples(const GraphSpec& graph, int count) {
+    std::vector<double> xs(static_cast<std::size_t>(count) + 1);
+    for (int i = 0; i <= count; ++i)
+        xs[static_cast<std::size_t>(i)] = graph.xMin + (graph.xMax - graph.xMin) * i / count;
+    std::vector<double> ys(xs.size());
+    const auto undefined = std::make_unique<bool[]>(xs.size());
+    clsEquation eq;
+    eq.SetEquation(graph.expression);
+    for (std::size_t at = 0; at < xs.size();) {
+        const SampleRun run =
+            eq.SolveRange("x", std::span(xs).subspan(at), &ys[at], &undefined[at]);
+        at += run.solved;
+        if (run.error)
+            undefined[at++] = true;
     }
+    std::vector<std::pair<double, std::optional<double>>> samples;
+    samples.reserve(xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        samples.emplace_back(xs[i], undefined[i] || !std::isfinite(ys[i])
+                                        ? std::nullopt
+                                        : std::optional<double>(ys[i]));
+    return samples;
 }
 
 void PaintGraph(QPainter& p, const GraphSpec& graph, QSize size) {
@@ -123,19 +140,14 @@ void PaintGraph(QPainter& p, const GraphSpec& graph, QSize size) {
     const Mapping map(graph, size);
     DrawAxes(p, graph, map);
 
-    clsEquation eq;
-    eq.SetEquation(graph.expression);
     const double span = graph.yMax - graph.yMin;
     p.setClipRect(QRect(kMargin, kMargin, size.width() - 2 * kMargin, size.height() - 2 * kMargin));
     if (graph.scatter) {
         p.setPen(Qt::NoPen);
         p.setBrush(kCurve);
-        const int count = map.Width() / 2;
-        for (int i = 0; i <= count; ++i) {
-            const double x = graph.xMin + (graph.xMax - graph.xMin) * i / count;
-            if (auto y = ValueAt(eq, x); y && *y >= graph.yMin && *y <= graph.yMax)
+        for (const auto& [x, y] : Samples(graph, map.Width() / 2))
+            if (y && *y >= graph.yMin && *y <= graph.yMax)
                 p.drawEllipse(map(x, *y), 1.3, 1.3);
-        }
         p.setClipping(false);
         DrawLabels(p, graph, map);
         return;
@@ -144,11 +156,8 @@ void PaintGraph(QPainter& p, const GraphSpec& graph, QSize size) {
     // Four samples per pixel; a segment joins two neighbouring samples only
     // when both are defined and close to the visible band, so poles and gaps
     // in the domain stay open.
-    const int count = map.Width() * 4;
     std::optional<QPointF> previous;
-    for (int i = 0; i <= count; ++i) {
-        const double x = graph.xMin + (graph.xMax - graph.xMin) * i / count;
-        const auto y = ValueAt(eq, x);
+    for (const auto& [x, y] : Samples(graph, map.Width() * 4)) {
         if (!y || *y < graph.yMin - span || *y > graph.yMax + span) {
             previous.reset();
             continue;
