@@ -133,10 +133,10 @@ package() {
 # The package as Debian's checkers see it, then as a school computer gets it.
 # Built (with its tests), then: lintian, every tag down to the pedantic ones,
 # prints nothing; hardening-check finds every protection in the program that
-# Debian 12 can give; a
-# second build, from another folder at another time (without the tests, which
-# the first ran), gives the same bytes in every .deb; installed with apt, the
-# installed program started and ended from its menu under Xvfb, removed.
+# Debian 12 can give; a second build, from another folder at another time
+# (without the tests, which the first ran), gives the same bytes in every .deb;
+# installed with apt, the installed program started and ended from its menu
+# under Xvfb, removed.
 package_check() {
     local deb lint tmp status=0
     package main
