@@ -4,6 +4,10 @@
 #   QUIVELA_RELEASE_DATE  the date of the changelog's top entry, YYYY-MM-DD
 # and the check that the changelog's top entry is PROJECT_VERSION: Debian reads
 # the package's version from there, the program from project().
+# An edit of either file configures the build again, so that what it took from
+# them (the software-centre entry's homepage and release) is never stale.
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/debian/control ${PROJECT_SOURCE_DIR}/debian/changelog)
 
 file(STRINGS ${PROJECT_SOURCE_DIR}/debian/control homepage REGEX "^Homepage: " LIMIT_COUNT 1)
 string(REGEX REPLACE "^Homepage: *" "" QUIVELA_HOMEPAGE "${homepage}")

@@ -2,8 +2,8 @@
 # that a desktop finds what it needs there: the program, a valid menu entry, a
 # software-centre entry that names it, the icon in its sizes, the manual pages,
 # and a program that answers its command line without a display.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DVALIDATOR=... -DAPPSTREAM=... -DEXPECT_PROGRAM=ON|OFF
-#         -DID=... -DVERSION=... -P CheckInstall.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DVALIDATOR=... -DAPPSTREAM=... -DID=... -DVERSION=...
+#         -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE status OUTPUT_QUIET)
@@ -12,6 +12,7 @@ if(NOT status EQUAL 0)
 endif()
 
 set(expected
+    bin/quivela
     share/man/man1/quivela.1
     share/man/pt/man1/quivela.1
     share/applications/${ID}.desktop
@@ -20,9 +21,6 @@ set(expected
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/quivela.png)
 endforeach()
-if(EXPECT_PROGRAM)
-  list(APPEND expected bin/quivela)
-endif()
 foreach(f IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "not installed: ${f}")
@@ -36,9 +34,6 @@ endforeach()
 set(rows "--help|0|^Utilização: quivela |^$" "--version|0|^Quivela ${VERSION}\n|^$"
          "--janela|2|^$|^quivela: argumento não reconhecido: «--janela»\n"
          "--version,--help|2|^$|«--help»")
-if(NOT EXPECT_PROGRAM)
-  set(rows "")
-endif()
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" row "${row}")
   list(GET row 0 arguments)
